@@ -1,0 +1,142 @@
+#include "about.h"
+
+#include "assets.h"
+#include "twips.h"
+#include "version.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+
+constexpr int clientWidth = 5730;
+constexpr int clientHeight = 2250;
+constexpr QRect okRect = twips::rect(4320, 1800, 1260, 345);
+constexpr QRect iconRect[2] = {twips::rect(240, 240, 480, 480), twips::rect(240, 720, 480, 480)};
+constexpr QRect descriptionRect = twips::rect(1050, 1125, 3885, 450);
+constexpr QRect disclaimerRect = twips::rect(240, 1800, 3870, 465);
+constexpr QRect titleRect = twips::rect(1050, 240, 3885, 480);
+constexpr QRect versionRect = twips::rect(1050, 780, 3885, 225);
+constexpr int iconPixels = 32;
+
+// Line1, painted in this order so that member 0 lies over member 1.
+struct Separator
+{
+    QPoint from;
+    QPoint to;
+    QColor colour;
+    int width;
+};
+const Separator separators[2] = {
+    {twips::point(120, 1680), twips::point(5684, 1680), QColor(128, 128, 128), 1}, // Line1(1)
+    {twips::point(105, 1680), twips::point(5654, 1680), QColor(255, 255, 255), 2}, // Line1(0)
+};
+
+constexpr char credit[] = "Designed and programmed by the Quandrel authors";
+
+QLabel *makeLabel(const QString &text, const QRect &geometry, QPalette::ColorRole textRole,
+                  QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setGeometry(geometry);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, textRole == QPalette::ButtonText
+                                               ? palette.color(QPalette::ButtonText)
+                                               : QColor(Qt::black));
+    label->setPalette(palette);
+    return label;
+}
+
+} // namespace
+
+About::About(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("About"));
+    // A tool window has no task-bar button; the hints leave only the title and close box.
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    // Still counts as an open window, so the program runs on while it is open.
+    setAttribute(Qt::WA_QuitOnClose, true);
+    setFixedSize(twips::px(clientWidth), twips::px(clientHeight));
+    setGeometry(QRect(screenPosition, size()));
+
+    // Made in tab order.
+    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    m_cmdOK->setGeometry(okRect);
+    m_cmdOK->setDefault(true);
+    connect(m_cmdOK, &QPushButton::clicked, this, &About::cmdOK_Click);
+
+    const QIcon icons[2] = {assets::programIcon(), assets::outlineIcon()};
+    for (int i = 0; i < 2; ++i) {
+        auto *picture = new QLabel(this);
+        picture->setObjectName(QStringLiteral("picIcon%1").arg(i));
+        picture->setGeometry(iconRect[i]);
+        picture->setPixmap(icons[i].pixmap(QSize(iconPixels, iconPixels), devicePixelRatioF()));
+        picture->setAccessibleName(i == 0 ? QStringLiteral("Program icon")
+                                          : QStringLiteral("Die icon"));
+        if (i == 0) {
+            m_lblDescription = makeLabel(QString::fromLatin1(credit), descriptionRect,
+                                         QPalette::WindowText, this);
+            m_lblDescription->setObjectName(QStringLiteral("lblDescription"));
+            m_lblDisclaimer = makeLabel(QString(), disclaimerRect, QPalette::WindowText, this);
+            m_lblDisclaimer->setObjectName(QStringLiteral("lblDisclaimer"));
+            m_lblTitle = makeLabel(QString(), titleRect, QPalette::WindowText, this);
+            m_lblTitle->setObjectName(QStringLiteral("lblTitle"));
+            m_lblVersion = makeLabel(QString(), versionRect, QPalette::ButtonText, this);
+            m_lblVersion->setObjectName(QStringLiteral("lblVersion"));
+        }
+    }
+
+    Form_Load();
+    m_cmdOK->setFocus();
+}
+
+QString About::versionText(int major, int minor, int revision)
+{
+    return QStringLiteral("Version %1.%2.%3").arg(major).arg(minor).arg(revision);
+}
+
+void About::Form_Load()
+{
+    const QString title = QString::fromLatin1(quandrel::applicationTitle);
+    setWindowTitle(QStringLiteral("About ") + title);
+    m_lblVersion->setText(
+        versionText(quandrel::versionMajor, quandrel::versionMinor, quandrel::versionRevision));
+    m_lblTitle->setText(title);
+}
+
+void About::cmdOK_Click()
+{
+    close();
+}
+
+void About::keyPressEvent(QKeyEvent *event)
+{
+    // cmdOK is both the default and the cancel button, wherever the focus is.
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        m_cmdOK->click();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void About::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    for (const Separator &line : separators) {
+        painter.setPen(QPen(line.colour, line.width, Qt::SolidLine, Qt::FlatCap));
+        // A pen of width w covers w rows starting at the line's y.
+        const qreal y = line.from.y() + line.width / 2.0;
+        painter.drawLine(QPointF(line.from.x(), y), QPointF(line.to.x(), y));
+    }
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "faces.h"
+
+#include <array>
+
+// The main window's eight die buttons, in Roll All order. `index` is the member's index
+// in the Die control array (0 to 5, 8, 9); geometry is in twips.
+struct DieButton
+{
+    short index;
+    const char *caption;
+    int sides;
+    dice::Rule single; // a click on the button itself
+    dice::Rule all;    // Roll All
+    int left;
+    int width;
+    const char *picture;
+    const char *description;
+};
+
+inline constexpr std::array<DieButton, 8> dieButtons{{
+    {0, "4", 4, dice::Rule::Standard, dice::Rule::Standard, 120, 1095, "d4", "four-sided die"},
+    {1, "6", 6, dice::Rule::Standard, dice::Rule::Standard, 1320, 1095, "d6", "six-sided die"},
+    {2, "8", 8, dice::Rule::Standard, dice::Rule::Standard, 2520, 1095, "d8", "eight-sided die"},
+    {3, "10", 10, dice::Rule::ZeroBased, dice::Rule::Standard, 3720, 1095, "d10", "ten-sided die"},
+    {4, "12", 12, dice::Rule::Standard, dice::Rule::Standard, 4920, 1095, "d12", "twelve-sided die"},
+    {5, "20", 20, dice::Rule::Standard, dice::Rule::Standard, 6120, 1095, "d20", "twenty-sided die"},
+    {8, "%", 10, dice::Rule::Tens, dice::Rule::Tens, 7320, 1095, "d10tens", "percentile tens die"},
+    {9, "100", 100, dice::Rule::Standard, dice::Rule::Standard, 8520, 1455, "d100", "hundred-sided die"},
+}};

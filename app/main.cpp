@@ -1,0 +1,20 @@
+#include "assets.h"
+#include "fonts.h"
+#include "mainwindow.h"
+#include "version.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromLatin1(quandrel::applicationTitle));
+    QApplication::setApplicationVersion(QString::fromLatin1(quandrel::versionString));
+    QApplication::setDesktopFileName(QStringLiteral("quandrel"));
+    QApplication::setWindowIcon(assets::programIcon());
+    fonts::install();
+
+    Main window(dice::processSource());
+    window.show();
+    return QApplication::exec();
+}

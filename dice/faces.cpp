@@ -1,0 +1,36 @@
+#include "faces.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace dice {
+
+int face(Rule rule, int sides, float d)
+{
+    const double x = static_cast<double>(d);
+    switch (rule) {
+    case Rule::Standard:
+        return static_cast<int>(std::floor(x * sides + 1.0));
+    case Rule::ZeroBased:
+        return static_cast<int>(std::floor(x * sides));
+    case Rule::Tens:
+        return static_cast<int>(std::floor(x * 10.0)) * 10;
+    }
+    return 0;
+}
+
+std::string numberText(long long n)
+{
+    char buffer[24];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, n);
+    return std::string(buffer, result.ptr);
+}
+
+std::string faceText(Rule rule, int value)
+{
+    if (rule == Rule::Tens && value == 0)
+        return "00";
+    return numberText(value);
+}
+
+} // namespace dice

@@ -1,0 +1,11 @@
+#include "source.h"
+
+namespace dice {
+
+Source &processSource()
+{
+    static MersenneSource source;
+    return source;
+}
+
+} // namespace dice

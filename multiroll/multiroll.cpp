@@ -1,0 +1,166 @@
+#include "multiroll.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace multiroll {
+
+namespace {
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// Whether `body` (no blanks, no leading sign) is digits[.digits][e[sign]digits] with at
+// least one mantissa digit. On success `exponentAt` is where the exponent starts (or
+// body.size()).
+bool matchesNumber(std::string_view body, std::size_t &exponentAt)
+{
+    std::size_t i = 0;
+    std::size_t digits = 0;
+    while (i < body.size() && isDigit(body[i]))
+        ++i, ++digits;
+    if (i < body.size() && body[i] == '.') {
+        ++i;
+        while (i < body.size() && isDigit(body[i]))
+            ++i, ++digits;
+    }
+    if (digits == 0)
+        return false;
+    exponentAt = i;
+    if (i == body.size())
+        return true;
+    if (body[i] != 'e' && body[i] != 'E')
+        return false;
+    ++i;
+    if (i < body.size() && (body[i] == '+' || body[i] == '-'))
+        ++i;
+    const std::size_t expDigits = i;
+    while (i < body.size() && isDigit(body[i]))
+        ++i;
+    return i > expDigits && i == body.size();
+}
+
+// For a number out of a double's range: whether it is too large (rather than too small).
+// Compares the decimal position of the first significant digit with the exponent.
+bool isHuge(std::string_view body, std::size_t exponentAt)
+{
+    const std::string_view mantissa = body.substr(0, exponentAt);
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_of("123456789");
+    // Power of ten of the first significant digit, e.g. 0 for "5", -2 for "0.05".
+    long long magnitude = first < point ? static_cast<long long>(point - first) - 1
+                                        : -static_cast<long long>(first - point);
+    long long exponent = 0;
+    if (exponentAt < body.size()) {
+        std::size_t i = exponentAt + 1;
+        const bool negative = body[i] == '-';
+        if (body[i] == '+' || body[i] == '-')
+            ++i;
+        for (; i < body.size(); ++i)
+            exponent = std::min(exponent * 10 + (body[i] - '0'), 1'000'000'000LL);
+        if (negative)
+            exponent = -exponent;
+    }
+    return magnitude + exponent > 0;
+}
+
+} // namespace
+
+std::optional<double> parseNumber(std::string_view text)
+{
+    std::string_view body = trimmed(text);
+    bool negative = false;
+    if (!body.empty() && (body.front() == '+' || body.front() == '-')) {
+        negative = body.front() == '-';
+        body.remove_prefix(1);
+    }
+    std::size_t exponentAt = 0;
+    if (!matchesNumber(body, exponentAt))
+        return std::nullopt;
+
+    double value = 0;
+    const auto [end, error] =
+        std::from_chars(body.data(), body.data() + body.size(), value, std::chars_format::general);
+    if (error == std::errc::result_out_of_range)
+        value = isHuge(body, exponentAt) ? std::numeric_limits<double>::infinity() : 0.0;
+    else if (error != std::errc() || end != body.data() + body.size())
+        return std::nullopt;
+    return negative ? -value : value;
+}
+
+int countFor(std::string_view text)
+{
+    const std::optional<double> value = parseNumber(text);
+    if (!value)
+        return 0;
+    const double whole = std::floor(*value);
+    if (!(whole >= std::numeric_limits<short>::min() && whole <= std::numeric_limits<short>::max()))
+        return 0;
+    return static_cast<int>(whole);
+}
+
+void MRoll(View &view, dice::Source &source)
+{
+    if (view.countText() == placeholder)
+        view.setCountText("0");
+
+    const int position = view.selectedPosition();
+    if (position < 0 || position >= static_cast<int>(kinds.size()))
+        return;
+    const Kind &kind = kinds[static_cast<std::size_t>(position)];
+
+    const int count = countFor(view.countText());
+    long long sum = 0; // wide enough for any count: at most 32767 * 100
+    for (int i = 1; i <= count; ++i)
+        sum += dice::face(kind.rule, kind.sides, source.next());
+    view.setTotalText(dice::numberText(sum));
+}
+
+std::u16string limitEdit(const std::u16string &before, const std::u16string &after, int &cursor,
+                         int limit)
+{
+    // The edit replaced before[prefix, before.size() - suffix) with
+    // after[prefix, after.size() - suffix); the caret ends after the insertion.
+    const std::size_t shorter = std::min(before.size(), after.size());
+    std::size_t prefix = 0;
+    while (prefix < shorter && before[prefix] == after[prefix])
+        ++prefix;
+    const std::size_t caret = static_cast<std::size_t>(std::clamp<int>(cursor, 0, int(after.size())));
+    prefix = std::min(prefix, caret);
+    std::size_t suffix = 0;
+    while (suffix < shorter - prefix && suffix < after.size() - caret &&
+           before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
+        ++suffix;
+
+    const std::size_t inserted = after.size() - prefix - suffix;
+    if (inserted == 0 || after.size() <= static_cast<std::size_t>(limit))
+        return after;
+
+    const std::size_t kept = after.size() - inserted;
+    const std::size_t room = kept < static_cast<std::size_t>(limit) ? limit - kept : 0;
+    const std::size_t take = std::min(room, inserted);
+    std::u16string result = after.substr(0, prefix + take);
+    result += after.substr(after.size() - suffix);
+    cursor = static_cast<int>(prefix + take);
+    return result;
+}
+
+} // namespace multiroll

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "faces.h"
+#include "source.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace multiroll {
+
+// The count box's text until the user or a request changes it.
+inline constexpr char placeholder[] = "# of Rolls";
+// The most characters the user may put into the count box.
+inline constexpr int userLimit = 3;
+
+struct Kind
+{
+    const char *text;
+    int sides;
+    dice::Rule rule;
+};
+
+// The die kinds by list position, 0 to 6.
+inline constexpr std::array<Kind, 7> kinds{{
+    {"Die 4", 4, dice::Rule::Standard},
+    {"Die 6", 6, dice::Rule::Standard},
+    {"Die 8", 8, dice::Rule::Standard},
+    {"Die 10", 10, dice::Rule::ZeroBased},
+    {"Die 12", 12, dice::Rule::Standard},
+    {"Die 20", 20, dice::Rule::Standard},
+    {"Die 100", 100, dice::Rule::Standard},
+}};
+
+// The value of a count text, or nothing when it is not a number. Accepted: blanks
+// (space, tab) around, one optional sign, digits with an optional "." fraction (at least
+// one digit in all), an optional exponent ("e" or "E", optional sign, digits). The
+// decimal mark is always ".". Values too large for a double come back as +-infinity.
+std::optional<double> parseNumber(std::string_view text);
+
+// The count a text asks for: the floor of its value, or 0 when the text is not a
+// number or the floor lies outside -32768 .. 32767.
+int countFor(std::string_view text);
+
+// What a roll request reads and writes.
+class View
+{
+public:
+    virtual ~View() = default;
+    virtual std::string countText() const = 0;
+    virtual void setCountText(const std::string &text) = 0;
+    // Position of the selected die kind, -1 when none is selected.
+    virtual int selectedPosition() const = 0;
+    virtual void setTotalText(const std::string &text) = 0;
+};
+
+// One roll request. The placeholder count becomes "0"; with no kind selected (a
+// position outside 0..6) nothing else happens. Otherwise rolls the count's number of
+// dice of the selected kind, one draw each, and writes their sum, summed from 0.
+void MRoll(View &view, dice::Source &source);
+
+// Holds a user's edit of the count box to the user limit. `before` is the text before
+// the edit, `after` the text the edit would leave and `cursor` the caret after it. An edit
+// that removes only is kept whole; an edit that inserts, and would leave more than
+// `limit` characters, keeps only as much of its insertion as fits (possibly nothing).
+// Returns the text to show and sets `cursor` to where the caret belongs in it.
+std::u16string limitEdit(const std::u16string &before, const std::u16string &after, int &cursor,
+                         int limit = userLimit);
+
+} // namespace multiroll

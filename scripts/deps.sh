@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the Debian packages a task needs, and only those that are missing.
+#   scripts/deps.sh build      compiler, CMake, Ninja, Qt 6 Widgets, the design's font
+#   scripts/deps.sh blackbox   a virtual X display and the accessibility stack
+set -euo pipefail
+
+declare -A groups=(
+  [build]="cmake ninja-build g++ qt6-base-dev fonts-liberation2"
+  [blackbox]="xvfb xauth xdotool dbus dbus-x11 at-spi2-core python3 python3-pyatspi gir1.2-atspi-2.0 python3-xlib x11-utils"
+)
+
+wanted=()
+for group in "$@"; do
+  [[ -n "${groups[$group]:-}" ]] || { echo "deps.sh: unknown group '$group'" >&2; exit 2; }
+  read -ra list <<<"${groups[$group]}"
+  wanted+=("${list[@]}")
+done
+
+missing=()
+for pkg in "${wanted[@]}"; do
+  status=$(dpkg-query -W -f='${db:Status-Status}' "$pkg" 2>/dev/null || true)
+  [[ "$status" == "installed" ]] || missing+=("$pkg")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+[[ $(id -u) -eq 0 ]] || sudo=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Builds Quandrel (debug) and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh build
+cmake --preset dev >/dev/null
+cmake --build --preset dev
+exec build/dev/app/quandrel

@@ -1,0 +1,62 @@
+#include "statroll.h"
+
+#include "faces.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace stats {
+
+namespace {
+
+constexpr int dieSides = 6;
+
+bool isRow(short k)
+{
+    return k >= 1 && k <= rows;
+}
+
+// Leading number of a caption; 0 when it has none.
+double number(const std::string &text)
+{
+    double value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+} // namespace
+
+void Roll(Captions &captions, dice::Source &source, const short &k)
+{
+    if (!isRow(k))
+        return;
+    for (short j = 0; j < facesPerRow; ++j) {
+        const int value = dice::face(dice::Rule::Standard, dieSides, source.next());
+        captions.setFace(k, j, dice::numberText(value));
+    }
+    total(captions, k);
+}
+
+short min(const short &a, const short &b, const short &c, const short &d)
+{
+    const short e = a > b ? b : a;
+    const short g = c > d ? d : c;
+    return e > g ? g : e;
+}
+
+void total(Captions &captions, const short &k)
+{
+    if (!isRow(k))
+        return;
+    double face[facesPerRow];
+    short whole[facesPerRow];
+    for (short j = 0; j < facesPerRow; ++j) {
+        face[j] = std::trunc(number(captions.face(k, j)));
+        whole[j] = static_cast<short>(face[j]);
+    }
+    const short m = min(whole[0], whole[1], whole[2], whole[3]);
+    const double sum = std::trunc(face[1] + face[0] + face[2] + face[3]);
+    captions.setTotal(k, dice::numberText(static_cast<long long>(std::floor(sum - m))));
+}
+
+} // namespace stats

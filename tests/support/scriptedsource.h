@@ -1,0 +1,46 @@
+#pragma once
+
+#include "source.h"
+
+#include <cmath>
+#include <cstddef>
+#include <utility>
+#include <vector>
+
+// A source that returns chosen draws in order, then 0.5 for ever; counts what it gave.
+class ScriptedSource final : public dice::Source
+{
+public:
+    explicit ScriptedSource(std::vector<float> draws = {}) : m_draws(std::move(draws)) {}
+
+    float next() override
+    {
+        const std::size_t i = m_taken++;
+        return i < m_draws.size() ? m_draws[i] : 0.5f;
+    }
+    void push(float draw) { m_draws.push_back(draw); }
+    std::size_t taken() const { return m_taken; }
+
+private:
+    std::vector<float> m_draws;
+    std::size_t m_taken = 0;
+};
+
+// The program's own generator, counting its draws.
+class CountingSource final : public dice::Source
+{
+public:
+    float next() override
+    {
+        ++m_taken;
+        return m_source.next();
+    }
+    std::size_t taken() const { return m_taken; }
+
+private:
+    dice::MersenneSource m_source;
+    std::size_t m_taken = 0;
+};
+
+// The largest float below 1.
+inline const float largestDraw = std::nextafter(1.0f, 0.0f);

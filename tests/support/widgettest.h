@@ -1,0 +1,28 @@
+#pragma once
+
+#include "assets.h"
+#include "fonts.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QWidget>
+
+// Common set-up of the widget suites: the program's fonts and icon, as main() sets them.
+inline void setUpLikeTheProgram()
+{
+    fonts::install();
+    QApplication::setWindowIcon(assets::programIcon());
+}
+
+// Lets windows closed with WA_DeleteOnClose be destroyed.
+inline void flushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+inline QString accessibleText(QWidget *widget, QAccessible::Text which)
+{
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget);
+    return iface ? iface->text(which) : QString();
+}

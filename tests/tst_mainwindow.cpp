@@ -1,0 +1,318 @@
+#include "charstat.h"
+#include "mainwindow.h"
+#include "scriptedsource.h"
+#include "widgettest.h"
+
+#include <QFontInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { setUpLikeTheProgram(); }
+    void cleanup() { flushDeletes(); }
+
+    void startsAsDesigned();
+    void geometry_data();
+    void geometry();
+    void tabOrder();
+    void fonts();
+    void accessibleNames();
+    void controlsStayPutWhenResized();
+
+    void singleRoll_data();
+    void singleRoll();
+    void rollAll_data();
+    void rollAll();
+    void rollAllTakesEightDrawsInOrder();
+    void indexWithoutDieDoesNothing();
+    void singleRollChangesOnlyItsButton();
+
+    void freshRunFirstRollAll();
+    void sameClicksSameResults();
+    void rollElsewhereShiftsTheSequence();
+    void openingButtonsOpenOneWindowEach();
+};
+
+namespace {
+const QStringList initialCaptions = {"4", "6", "8", "10", "12", "20", "%", "100"};
+const short dieIndexes[] = {0, 1, 2, 3, 4, 5, 8, 9};
+
+QStringList captions(const Main &window)
+{
+    QStringList list;
+    for (short i : dieIndexes)
+        list << window.die(i)->text();
+    return list;
+}
+} // namespace
+
+void TestMainWindow::startsAsDesigned()
+{
+    ScriptedSource source;
+    Main window(source);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Quandrel"));
+    QCOMPARE(window.size(), QSize(675, 193));
+    QCOMPARE(captions(window), initialCaptions);
+    QCOMPARE(QApplication::focusWidget(), window.die(0));
+    QVERIFY(!window.windowIcon().isNull());
+    QCOMPARE(source.taken(), 0u);
+}
+
+void TestMainWindow::geometry_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("pixels");
+    QTest::newRow("d4") << "Die0" << QRect(8, 8, 73, 113);
+    QTest::newRow("d6") << "Die1" << QRect(88, 8, 73, 113);
+    QTest::newRow("d8") << "Die2" << QRect(168, 8, 73, 113);
+    QTest::newRow("d10") << "Die3" << QRect(248, 8, 73, 113);
+    QTest::newRow("d12") << "Die4" << QRect(328, 8, 73, 113);
+    QTest::newRow("d20") << "Die5" << QRect(408, 8, 73, 113);
+    QTest::newRow("percentile") << "Die8" << QRect(488, 8, 73, 113);
+    QTest::newRow("d100, wider") << "Die9" << QRect(568, 8, 97, 113);
+    QTest::newRow("Roll All") << "RA" << QRect(8, 128, 657, 25);
+    QTest::newRow("stat roller") << "CharShow" << QRect(8, 160, 241, 25);
+    QTest::newRow("About") << "AbShow" << QRect(256, 160, 161, 25);
+    QTest::newRow("multiple roller") << "AdShow" << QRect(424, 160, 241, 25);
+}
+
+void TestMainWindow::geometry()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, pixels);
+    ScriptedSource source;
+    Main window(source);
+    auto *control = window.findChild<QWidget *>(name);
+    QVERIFY(control);
+    QCOMPARE(control->geometry(), pixels);
+}
+
+void TestMainWindow::tabOrder()
+{
+    ScriptedSource source;
+    Main window(source);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const QStringList expected = {"Die0", "Die1", "Die2", "Die3", "Die4", "Die5", "Die8",
+                                  "Die9", "RA", "CharShow", "AdShow", "AbShow", "Die0"};
+    QStringList seen{QApplication::focusWidget()->objectName()};
+    for (int i = 1; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        seen << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(seen, expected);
+}
+
+void TestMainWindow::fonts()
+{
+    ScriptedSource source;
+    Main window(source);
+    const QFont die = window.die(9)->font();
+    QCOMPARE(die.family(), QStringLiteral("MS Sans Serif"));
+    QCOMPARE(die.pointSizeF(), 13.5);
+    QVERIFY(!die.bold());
+    const QFont rollAll = window.findChild<QPushButton *>("RA")->font();
+    QCOMPARE(rollAll.pointSizeF(), 12.0);
+    QVERIFY(rollAll.bold());
+    // The design family resolves to the installed metric-compatible one.
+    QCOMPARE(QFontInfo(die).family(), QStringLiteral("Liberation Sans"));
+}
+
+void TestMainWindow::accessibleNames()
+{
+    ScriptedSource source({0.0f});
+    Main window(source);
+    const QStringList descriptions = {
+        "four-sided die", "six-sided die",    "eight-sided die",     "ten-sided die",
+        "twelve-sided die", "twenty-sided die", "percentile tens die", "hundred-sided die"};
+    for (int i = 0; i < 8; ++i) {
+        QPushButton *button = window.die(dieIndexes[i]);
+        QCOMPARE(accessibleText(button, QAccessible::Name), initialCaptions[i]);
+        QCOMPARE(accessibleText(button, QAccessible::Description), descriptions[i]);
+    }
+    window.Die_Click(8);
+    QCOMPARE(accessibleText(window.die(8), QAccessible::Name), QStringLiteral("00"));
+    for (const char *name : {"RA", "CharShow", "AdShow", "AbShow"}) {
+        auto *button = window.findChild<QPushButton *>(name);
+        QCOMPARE(accessibleText(button, QAccessible::Name), button->text());
+    }
+}
+
+void TestMainWindow::controlsStayPutWhenResized()
+{
+    ScriptedSource source;
+    Main window(source);
+    window.show();
+    const QRect before = window.die(9)->geometry();
+    window.resize(1200, 700);
+    QCOMPARE(window.die(9)->geometry(), before);
+    window.resize(300, 100); // too small: the controls are cut off, not moved
+    QCOMPARE(window.die(9)->geometry(), before);
+    QCOMPARE(window.findChild<QPushButton *>("AdShow")->geometry(), QRect(424, 160, 241, 25));
+}
+
+void TestMainWindow::singleRoll_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<float>("draw");
+    QTest::addColumn<QString>("caption");
+    const float top = largestDraw;
+    QTest::newRow("d4 least") << 0 << 0.0f << "1";
+    QTest::newRow("d4 greatest") << 0 << top << "4";
+    QTest::newRow("d6 greatest") << 1 << top << "6";
+    QTest::newRow("d8 greatest") << 2 << top << "8";
+    QTest::newRow("d10 least shows 0") << 3 << 0.0f << "0";
+    QTest::newRow("d10 greatest shows 9") << 3 << top << "9";
+    QTest::newRow("d12 greatest") << 4 << top << "12";
+    QTest::newRow("d20 greatest") << 5 << top << "20";
+    QTest::newRow("percentile least shows 00") << 8 << 0.0f << "00";
+    QTest::newRow("percentile greatest") << 8 << top << "90";
+    QTest::newRow("percentile forty") << 8 << 0.4f << "40";
+    QTest::newRow("d100 least") << 9 << 0.0f << "1";
+    QTest::newRow("d100 greatest") << 9 << top << "100";
+}
+
+void TestMainWindow::singleRoll()
+{
+    QFETCH(int, index);
+    QFETCH(float, draw);
+    QFETCH(QString, caption);
+    ScriptedSource source({draw});
+    Main window(source);
+    window.show();
+    QTest::mouseClick(window.die(static_cast<short>(index)), Qt::LeftButton);
+    QCOMPARE(window.die(static_cast<short>(index))->text(), caption);
+    QCOMPARE(source.taken(), 1u);
+}
+
+void TestMainWindow::rollAll_data()
+{
+    QTest::addColumn<float>("draw");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("least draws: d10 shows 1")
+        << 0.0f << QStringList{"1", "1", "1", "1", "1", "1", "00", "1"};
+    QTest::newRow("greatest draws: d10 shows 10")
+        << largestDraw << QStringList{"4", "6", "8", "10", "12", "20", "90", "100"};
+}
+
+void TestMainWindow::rollAll()
+{
+    QFETCH(float, draw);
+    QFETCH(QStringList, expected);
+    ScriptedSource source(std::vector<float>(8, draw));
+    Main window(source);
+    window.show();
+    QTest::mouseClick(window.findChild<QPushButton *>("RA"), Qt::LeftButton);
+    QCOMPARE(captions(window), expected);
+}
+
+void TestMainWindow::rollAllTakesEightDrawsInOrder()
+{
+    // Draw k lands on the k-th die of the order 0, 1, 2, 3, 4, 5, 8, 9.
+    ScriptedSource source({0.0f, largestDraw, 0.0f, largestDraw, 0.0f, largestDraw, 0.0f,
+                           largestDraw});
+    Main window(source);
+    window.show();
+    QTest::mouseClick(window.findChild<QPushButton *>("RA"), Qt::LeftButton);
+    QCOMPARE(source.taken(), 8u);
+    QCOMPARE(captions(window), (QStringList{"1", "6", "1", "10", "1", "20", "00", "100"}));
+}
+
+void TestMainWindow::indexWithoutDieDoesNothing()
+{
+    ScriptedSource source;
+    Main window(source);
+    for (short index : {short(-1), short(6), short(7), short(10), short(32767)}) {
+        window.Die_Click(index);
+        QVERIFY(!window.die(index));
+    }
+    QCOMPARE(source.taken(), 0u);
+    QCOMPARE(captions(window), initialCaptions);
+}
+
+void TestMainWindow::singleRollChangesOnlyItsButton()
+{
+    ScriptedSource source({0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, largestDraw});
+    Main window(source);
+    window.RA_Click();
+    QStringList expected = captions(window);
+    window.Die_Click(5); // the ninth draw
+    expected[5] = QStringLiteral("20");
+    QCOMPARE(captions(window), expected);
+}
+
+void TestMainWindow::freshRunFirstRollAll()
+{
+    dice::MersenneSource source;
+    Main window(source);
+    window.show();
+    QTest::mouseClick(window.findChild<QPushButton *>("RA"), Qt::LeftButton);
+    QCOMPARE(captions(window), (QStringList{"4", "1", "8", "9", "2", "20", "90", "23"}));
+}
+
+void TestMainWindow::sameClicksSameResults()
+{
+    const auto run = [] {
+        dice::MersenneSource source;
+        Main window(source);
+        window.show();
+        QStringList seen;
+        for (short i : {9, 3, 3, 8, 0, 9}) {
+            QTest::mouseClick(window.die(i), Qt::LeftButton);
+            seen << window.die(i)->text();
+        }
+        window.RA_Click();
+        return seen + captions(window);
+    };
+    QCOMPARE(run(), run());
+}
+
+void TestMainWindow::rollElsewhereShiftsTheSequence()
+{
+    const auto secondD100 = [](bool rollStatsBetween) {
+        dice::MersenneSource source;
+        Main window(source);
+        window.show();
+        QTest::mouseClick(window.die(9), Qt::LeftButton);
+        if (rollStatsBetween) {
+            QTest::mouseClick(window.findChild<QPushButton *>("CharShow"), Qt::LeftButton);
+            auto *stats = static_cast<CharStat *>(window.charStat()->window());
+            QTest::mouseClick(stats->reRoll(1), Qt::LeftButton);
+        }
+        QTest::mouseClick(window.die(9), Qt::LeftButton);
+        return window.die(9)->text();
+    };
+    // Plain run: draws 1 and 2 go to the d100. With a stat row between, draw 6 does.
+    QCOMPARE(secondD100(false), QStringLiteral("14"));
+    QCOMPARE(secondD100(true), QStringLiteral("97"));
+}
+
+void TestMainWindow::openingButtonsOpenOneWindowEach()
+{
+    ScriptedSource source;
+    Main window(source);
+    window.show();
+    const auto count = [](const char *name) {
+        int n = 0;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            n += w->objectName() == QLatin1String(name) && w->isVisible();
+        return n;
+    };
+    for (const char *button : {"CharShow", "AdShow", "AbShow"})
+        for (int click = 0; click < 2; ++click)
+            QTest::mouseClick(window.findChild<QPushButton *>(button), Qt::LeftButton);
+    QCOMPARE(count("CharStat"), 1);
+    QCOMPARE(count("ADDice"), 1);
+    QCOMPARE(count("About"), 1);
+    QVERIFY(window.isVisible());
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

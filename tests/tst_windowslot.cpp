@@ -1,0 +1,115 @@
+#include "windowslot.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+// Stands in for a secondary window: counts its loads and shows one editable text.
+class StandIn : public QWidget
+{
+public:
+    explicit StandIn(int &loads) : edit(new QLineEdit(QStringLiteral("initial"), this)) { ++loads; }
+    QLineEdit *edit;
+};
+
+class TestWindowSlot : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void makingTheSlotLoadsNothing();
+    void secondOpenKeepsTheWindow();
+    void closingDiscardsAndReopenLoadsAfresh();
+    void minimisedWindowIsRestored();
+    void programEndsWithItsLastWindow();
+
+private:
+    static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+};
+
+void TestWindowSlot::makingTheSlotLoadsNothing()
+{
+    int loads = 0;
+    WindowSlot slot([&loads] { return new StandIn(loads); });
+    QCOMPARE(loads, 0);
+    QVERIFY(!slot.window());
+}
+
+void TestWindowSlot::secondOpenKeepsTheWindow()
+{
+    int loads = 0;
+    WindowSlot slot([&loads] { return new StandIn(loads); });
+    auto *first = static_cast<StandIn *>(slot.open());
+    QVERIFY(first->isVisible());
+    QVERIFY(first->isWindow());
+    first->edit->setText(QStringLiteral("changed"));
+    QCOMPARE(slot.open(), first);
+    QCOMPARE(loads, 1);
+    QCOMPARE(first->edit->text(), QStringLiteral("changed"));
+    QCOMPARE(QApplication::topLevelWidgets().count(first), 1);
+}
+
+void TestWindowSlot::closingDiscardsAndReopenLoadsAfresh()
+{
+    int loads = 0;
+    WindowSlot slot([&loads] { return new StandIn(loads); });
+    QPointer<StandIn> first = static_cast<StandIn *>(slot.open());
+    first->edit->setText(QStringLiteral("changed"));
+    QVERIFY(first->close());
+    flushDeletes();
+    QVERIFY(first.isNull());
+    QVERIFY(!slot.window());
+
+    auto *second = static_cast<StandIn *>(slot.open());
+    QCOMPARE(loads, 2);
+    QCOMPARE(second->edit->text(), QStringLiteral("initial"));
+    second->close();
+    flushDeletes();
+}
+
+void TestWindowSlot::minimisedWindowIsRestored()
+{
+    int loads = 0;
+    WindowSlot slot([&loads] { return new StandIn(loads); });
+    QWidget *window = slot.open();
+    window->showMinimized();
+    QCOMPARE(slot.open(), window);
+    QVERIFY(!window->isMinimized());
+    window->close();
+    flushDeletes();
+}
+
+void TestWindowSlot::programEndsWithItsLastWindow()
+{
+    // Runs the real event loop: the program's end is decided only while it runs.
+    int loads = 0;
+    auto mainWindow = std::make_unique<QWidget>();
+    mainWindow->show();
+    WindowSlot slot([&loads] { return new StandIn(loads); });
+    QWidget *secondary = slot.open();
+
+    bool ranOnAfterMainClosed = false;
+    QTimer closeMain, closeSecondary, guard;
+    for (QTimer *t : {&closeMain, &closeSecondary, &guard})
+        t->setSingleShot(true);
+    connect(&closeMain, &QTimer::timeout, [&] { mainWindow->close(); });
+    connect(&closeSecondary, &QTimer::timeout, [&] {
+        ranOnAfterMainClosed = !mainWindow->isVisible() && secondary->isVisible();
+        secondary->close();
+    });
+    connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(2); });
+    closeMain.start(0);
+    closeSecondary.start(100);
+    guard.start(5000);
+
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(ranOnAfterMainClosed);
+    QVERIFY(guard.isActive()); // ended by the last window, not by the guard
+    flushDeletes();
+}
+
+QTEST_MAIN(TestWindowSlot)
+#include "tst_windowslot.moc"

@@ -1,0 +1,66 @@
+#include "picturebutton.h"
+
+#include "assets.h"
+
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace {
+constexpr int frameMargin = 3;   // keeps picture and caption off the bevel
+} // namespace
+
+PictureButton::PictureButton(const QString &picture, const QString &caption, QWidget *parent)
+    : QPushButton(caption, parent), m_picture(picture)
+{
+}
+
+QPixmap PictureButton::picture() const
+{
+    return assets::diePicture(m_picture, devicePixelRatioF());
+}
+
+QRect PictureButton::captionRect() const
+{
+    const int line = fontMetrics().height();
+    const QRect inner = rect().adjusted(frameMargin, frameMargin, -frameMargin, -frameMargin);
+    return QRect(inner.left(), inner.bottom() + 1 - line, inner.width(), line);
+}
+
+QRect PictureButton::pictureRect() const
+{
+    const QPixmap pixmap = picture();
+    const QSize size = pixmap.deviceIndependentSize().toSize();
+    const QRect area(rect().left(), rect().top(), width(), captionRect().top());
+    QRect placed(QPoint(0, 0), size);
+    placed.moveCenter(area.center());
+    return placed;
+}
+
+void PictureButton::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    painter.drawControl(QStyle::CE_PushButtonBevel, option);
+
+    int dx = 0;
+    int dy = 0;
+    if (isDown()) {
+        dx = style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this);
+        dy = style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this);
+    }
+    painter.drawPixmap(pictureRect().translated(dx, dy).topLeft(), picture());
+
+    const QRect caption = captionRect().translated(dx, dy);
+    painter.drawItemText(caption, Qt::AlignCenter, option.palette, isEnabled(), text(),
+                         QPalette::ButtonText);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        const int w = fontMetrics().horizontalAdvance(text()) + 6;
+        focus.rect = QRect(0, 0, qMin(w, caption.width()), caption.height());
+        focus.rect.moveCenter(caption.center());
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QPushButton>
+
+// A push button that shows a picture centred in the space above a one-line caption,
+// the caption centred beneath it. The caption is the button's text(), so its
+// accessible name follows the caption.
+class PictureButton final : public QPushButton
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(PictureButton)
+
+public:
+    // `picture` is a die picture name understood by assets::diePicture().
+    PictureButton(const QString &picture, const QString &caption, QWidget *parent = nullptr);
+
+    // The picture as drawn on a screen of the button's device pixel ratio.
+    QPixmap picture() const;
+    // Where the picture and the caption line are drawn, in widget coordinates.
+    QRect pictureRect() const;
+    QRect captionRect() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString m_picture;
+};

@@ -1,0 +1,23 @@
+#include "windowslot.h"
+
+WindowSlot::WindowSlot(Loader loader) : m_loader(std::move(loader)) {}
+
+WindowSlot::~WindowSlot()
+{
+    delete m_window.data();
+}
+
+QWidget *WindowSlot::open()
+{
+    if (!m_window) {
+        QWidget *loaded = m_loader();
+        loaded->setAttribute(Qt::WA_DeleteOnClose);
+        m_window = loaded;
+    }
+    if (m_window->isMinimized())
+        m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+    return m_window;
+}

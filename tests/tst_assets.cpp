@@ -1,0 +1,150 @@
+#include "assets.h"
+
+#include <QFile>
+#include <QtEndian>
+#include <QGuiApplication>
+#include <QImage>
+#include <QSet>
+#include <QTest>
+
+#include <cstring>
+
+namespace {
+
+const QString assetsDir = QStringLiteral(QUANDREL_ASSETS_DIR);
+
+quint32 le32(const QByteArray &d, int at)
+{
+    quint32 v;
+    std::memcpy(&v, d.constData() + at, 4);
+    return qFromLittleEndian(v);
+}
+
+quint16 le16(const QByteArray &d, int at)
+{
+    quint16 v;
+    std::memcpy(&v, d.constData() + at, 2);
+    return qFromLittleEndian(v);
+}
+
+int distance(QRgb a, QRgb b)
+{
+    return qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b));
+}
+
+} // namespace
+
+class TestAssets : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void pictures_data();
+    void pictures();
+    void icons_data();
+    void icons();
+    void desktopIcons();
+};
+
+void TestAssets::pictures_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QColor>("background");
+    const QColor beige(233, 223, 200);
+    QTest::newRow("four-sided") << "d4" << QSize(66, 57) << beige;
+    QTest::newRow("six-sided") << "d6" << QSize(58, 66) << beige;
+    QTest::newRow("eight-sided") << "d8" << QSize(66, 79) << beige;
+    QTest::newRow("ten-sided") << "d10" << QSize(64, 64) << beige;
+    QTest::newRow("twelve-sided") << "d12" << QSize(66, 65) << beige;
+    QTest::newRow("twenty-sided") << "d20" << QSize(72, 73) << beige;
+    QTest::newRow("percentile tens") << "d10tens" << QSize(66, 71) << beige;
+    QTest::newRow("hundred-sided, grey") << "d100" << QSize(76, 75) << QColor(214, 214, 212);
+}
+
+void TestAssets::pictures()
+{
+    QFETCH(QString, name);
+    QFETCH(QSize, size);
+    QFETCH(QColor, background);
+
+    for (int scale : {1, 2}) {
+        const QString path = assetsDir + "/" + name + (scale == 2 ? "@2x" : "") + ".bmp";
+        QFile file(path);
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
+        const QByteArray data = file.readAll();
+        // The file header: a device-independent bitmap, 24 bits per pixel, uncompressed.
+        QCOMPARE(data.left(2), QByteArray("BM"));
+        QCOMPARE(int(le32(data, 18)), size.width() * scale);
+        QCOMPARE(int(le32(data, 22)), size.height() * scale);
+        QCOMPARE(le16(data, 28), quint16(24));
+        QCOMPARE(le32(data, 30), 0u);
+
+        const QImage image(path);
+        QVERIFY(!image.isNull());
+        QCOMPARE(image.size(), size * scale);
+        // Not blank: many colours, and a die in the middle that differs from the corners.
+        QSet<QRgb> colours;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                colours.insert(image.pixel(x, y));
+        QVERIFY2(colours.size() > 300, qPrintable(QString::number(colours.size())));
+        const QRgb middle = image.pixel(image.width() / 2, image.height() / 2);
+        for (const QPoint corner : {QPoint(0, 0), QPoint(image.width() - 1, 0),
+                                    QPoint(0, image.height() - 1),
+                                    QPoint(image.width() - 1, image.height() - 1)}) {
+            QVERIFY(distance(image.pixel(corner), background.rgb()) <= 9);
+            QVERIFY(distance(middle, image.pixel(corner)) > 60);
+        }
+    }
+    // And the program finds it among its resources, at its own size.
+    QCOMPARE(assets::diePicture(name, 1.0).size(), size);
+    QCOMPARE(assets::diePicture(name, 2.0).deviceIndependentSize().toSize(), size);
+}
+
+void TestAssets::icons_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::newRow("program icon") << "quandrel.ico";
+    QTest::newRow("outlined die icon") << "quandrel-outline.ico";
+}
+
+void TestAssets::icons()
+{
+    QFETCH(QString, file);
+    QFile f(assetsDir + "/" + file);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray data = f.readAll();
+    QCOMPARE(le16(data, 2), quint16(1)); // an icon
+    QCOMPARE(le16(data, 4), quint16(1)); // one entry
+    QCOMPARE(quint8(data[6]), quint8(32));
+    QCOMPARE(quint8(data[7]), quint8(32));
+    QCOMPARE(le16(data, 12), quint16(8)); // 8 bits per pixel
+    const int at = int(le32(data, 18));
+    QCOMPARE(int(le32(data, at + 8)), 64);        // XOR and AND images
+    QCOMPARE(le16(data, at + 14), quint16(8));
+    const int maskAt = at + 40 + 256 * 4 + 32 * 32;
+    QCOMPARE(data.size(), maskAt + 32 * 4);
+    // The mask has both transparent and opaque pixels.
+    const QByteArray mask = data.mid(maskAt);
+    QVERIFY(mask.count(char(0xff)) > 0 && mask.count(char(0x00)) > 0);
+
+    const QImage image(assetsDir + "/" + file);
+    QCOMPARE(image.size(), QSize(32, 32));
+    QVERIFY(image.hasAlphaChannel());
+    QCOMPARE(qAlpha(image.pixel(31, 0)), 0);
+}
+
+void TestAssets::desktopIcons()
+{
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        const QImage image(assetsDir + QStringLiteral("/icons/quandrel-%1.png").arg(size));
+        QCOMPARE(image.size(), QSize(size, size));
+        QVERIFY(image.hasAlphaChannel());
+    }
+    QVERIFY(!assets::programIcon().pixmap(32).isNull());
+    QVERIFY(!assets::outlineIcon().pixmap(32).isNull());
+}
+
+QTEST_MAIN(TestAssets)
+#include "tst_assets.moc"

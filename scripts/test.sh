@@ -7,4 +7,4 @@ scripts/deps.sh build blackbox
 cmake --preset test >/dev/null
 cmake --build --preset test
 ctest --preset test
-python3 tests/blackbox/run.py build/test/app/quandrel
+/usr/bin/python3 tests/blackbox/run.py build/test/app/quandrel

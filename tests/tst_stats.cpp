@@ -1,0 +1,286 @@
+#include "charstat.h"
+#include "scriptedsource.h"
+#include "statroll.h"
+#include "widgettest.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+// Captions in memory, set up from a short string per row.
+class Board final : public stats::Captions
+{
+public:
+    std::string face(short row, short j) const override { return faces.at(row - 1).at(j); }
+    void setFace(short row, short j, const std::string &text) override
+    {
+        faces.at(row - 1).at(j) = text;
+    }
+    void setTotal(short row, const std::string &text) override { totals.at(row - 1) = text; }
+
+    std::array<std::array<std::string, 4>, 6> faces{};
+    std::array<std::string, 6> totals{};
+};
+
+// Draw that gives face f (1..6) on a six-sided die.
+float drawFor(int f)
+{
+    return (f - 1) / 6.0f + 0.01f;
+}
+
+int threeHighest(const QStringList &faces)
+{
+    std::array<int, 4> v{};
+    for (int j = 0; j < 4; ++j)
+        v[j] = faces[j].toInt();
+    std::sort(v.begin(), v.end());
+    return v[1] + v[2] + v[3];
+}
+
+} // namespace
+
+class TestStats : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { setUpLikeTheProgram(); }
+    void cleanup() { flushDeletes(); }
+
+    // The logic, without a window.
+    void totals_data();
+    void totals();
+    void minimum_data();
+    void minimum();
+    void rowOutsideRangeDoesNothing_data();
+    void rowOutsideRangeDoesNothing();
+    void rollTakesFourDrawsLeftToRight();
+
+    // The window.
+    void opensWithPlaceholders();
+    void layout_data();
+    void layout();
+    void focusOrder();
+    void reRollChangesOnlyItsRow_data();
+    void reRollChangesOnlyItsRow();
+    void rollAllRollsRowsInOrder();
+    void totalsAlwaysMatchFaces();
+};
+
+void TestStats::totals_data()
+{
+    QTest::addColumn<QString>("faces");
+    QTest::addColumn<QString>("total");
+    QTest::newRow("one low pair dropped once") << "2256" << "13";
+    QTest::newRow("all equal") << "3333" << "9";
+    QTest::newRow("highest") << "6666" << "18";
+    QTest::newRow("lowest") << "1111" << "3";
+    QTest::newRow("low first") << "1666" << "18";
+    QTest::newRow("two low pairs") << "4141" << "9";
+    QTest::newRow("low last") << "6541" << "15";
+    QTest::newRow("placeholders") << "1234" << "9";
+}
+
+void TestStats::totals()
+{
+    QFETCH(QString, faces);
+    QFETCH(QString, total);
+    Board board;
+    for (short j = 0; j < 4; ++j)
+        board.faces[2][j] = std::string(1, faces[j].toLatin1());
+    stats::total(board, 3);
+    QCOMPARE(QString::fromStdString(board.totals[2]), total);
+    QVERIFY(board.totals[0].empty() && board.totals[3].empty());
+}
+
+void TestStats::minimum_data()
+{
+    QTest::addColumn<QList<int>>("values");
+    QTest::addColumn<int>("smallest");
+    QTest::newRow("first") << QList<int>{1, 2, 3, 4} << 1;
+    QTest::newRow("second") << QList<int>{5, 2, 3, 4} << 2;
+    QTest::newRow("third") << QList<int>{5, 6, 3, 4} << 3;
+    QTest::newRow("fourth") << QList<int>{5, 6, 7, 4} << 4;
+    QTest::newRow("tie") << QList<int>{4, 1, 4, 1} << 1;
+    QTest::newRow("negative") << QList<int>{0, -3, 32767, -32768} << -32768;
+}
+
+void TestStats::minimum()
+{
+    QFETCH(QList<int>, values);
+    QFETCH(int, smallest);
+    const short a = short(values[0]), b = short(values[1]), c = short(values[2]),
+                d = short(values[3]);
+    QCOMPARE(int(stats::min(a, b, c, d)), smallest);
+    QCOMPARE(QList<int>({a, b, c, d}), values); // arguments untouched
+}
+
+void TestStats::rowOutsideRangeDoesNothing_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::newRow("zero") << 0;
+    QTest::newRow("seven") << 7;
+    QTest::newRow("negative") << -1;
+    QTest::newRow("largest") << 32767;
+}
+
+void TestStats::rowOutsideRangeDoesNothing()
+{
+    QFETCH(int, row);
+    Board board;
+    ScriptedSource source;
+    const short k = short(row);
+    stats::Roll(board, source, k);
+    stats::total(board, k);
+    QCOMPARE(source.taken(), 0u);
+    for (const auto &total : board.totals)
+        QVERIFY(total.empty());
+}
+
+void TestStats::rollTakesFourDrawsLeftToRight()
+{
+    Board board;
+    ScriptedSource source({drawFor(2), drawFor(6), drawFor(1), drawFor(5)});
+    stats::Roll(board, source, 4);
+    QCOMPARE(source.taken(), 4u);
+    QCOMPARE(board.faces[3], (std::array<std::string, 4>{"2", "6", "1", "5"}));
+    QCOMPARE(board.totals[3], std::string("13"));
+}
+
+void TestStats::opensWithPlaceholders()
+{
+    ScriptedSource source;
+    CharStat window(source);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Character Stat Roller"));
+    QCOMPARE(window.size(), QSize(442, 372));
+    for (short k = 1; k <= 6; ++k) {
+        for (short j = 0; j < 4; ++j)
+            QCOMPARE(window.faceLabel(k, j)->text(), QString::number(j + 1));
+        QCOMPARE(window.totalLabel(k)->text(), QStringLiteral("18"));
+        QCOMPARE(window.reRoll(k)->text(), QStringLiteral("Re-Roll"));
+    }
+    QCOMPARE(QApplication::focusWidget(), window.rollAll());
+    QCOMPARE(source.taken(), 0u);
+}
+
+void TestStats::layout_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("pixels");
+    QTest::newRow("R1(0)") << "R1_0" << QRect(24, 24, 33, 17);
+    QTest::newRow("R1(3)") << "R1_3" << QRect(168, 24, 33, 17);
+    QTest::newRow("R6(0)") << "R6_0" << QRect(24, 304, 33, 17);
+    QTest::newRow("T(0)") << "T0" << QRect(224, 24, 89, 17);
+    QTest::newRow("T(5)") << "T5" << QRect(224, 304, 89, 17);
+    QTest::newRow("RRol(0)") << "RRol0" << QRect(328, 16, 97, 33);
+    QTest::newRow("RRol(5)") << "RRol5" << QRect(328, 296, 97, 33);
+    QTest::newRow("Roll All") << "Command1" << QRect(8, 344, 425, 20);
+}
+
+void TestStats::layout()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, pixels);
+    ScriptedSource source;
+    CharStat window(source);
+    auto *control = window.findChild<QWidget *>(name);
+    QVERIFY(control);
+    QCOMPARE(control->geometry(), pixels);
+    if (auto *label = qobject_cast<QLabel *>(control)) {
+        QCOMPARE(label->alignment(), Qt::AlignCenter);
+        QCOMPARE(label->font().pointSizeF(), 9.75);
+        QVERIFY(label->font().bold());
+    }
+}
+
+void TestStats::focusOrder()
+{
+    ScriptedSource source;
+    CharStat window(source);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QStringList seen{QApplication::focusWidget()->objectName()};
+    for (int i = 0; i < 7; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        seen << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(seen, (QStringList{"Command1", "RRol0", "RRol1", "RRol2", "RRol3", "RRol4", "RRol5",
+                                "Command1"}));
+}
+
+void TestStats::reRollChangesOnlyItsRow_data()
+{
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < 6; ++i)
+        QTest::addRow("RRol(%d)", i) << i;
+}
+
+void TestStats::reRollChangesOnlyItsRow()
+{
+    QFETCH(int, index);
+    ScriptedSource source({drawFor(5), drawFor(5), drawFor(6), drawFor(2)});
+    CharStat window(source);
+    window.show();
+    QTest::mouseClick(window.reRoll(short(index + 1)), Qt::LeftButton);
+    QCOMPARE(source.taken(), 4u);
+    for (short k = 1; k <= 6; ++k) {
+        QStringList faces;
+        for (short j = 0; j < 4; ++j)
+            faces << window.faceLabel(k, j)->text();
+        const bool rolled = k == index + 1;
+        QCOMPARE(faces, (rolled ? QStringList{"5", "5", "6", "2"} : QStringList{"1", "2", "3", "4"}));
+        QCOMPARE(window.totalLabel(k)->text(), rolled ? QStringLiteral("16") : QStringLiteral("18"));
+    }
+}
+
+void TestStats::rollAllRollsRowsInOrder()
+{
+    // Row k's four draws all give face k, so any mix-up of order shows.
+    std::vector<float> draws;
+    for (int k = 1; k <= 6; ++k)
+        draws.insert(draws.end(), 4, drawFor(k));
+    ScriptedSource source(draws);
+    CharStat window(source);
+    window.show();
+    QTest::mouseClick(window.rollAll(), Qt::LeftButton);
+    QCOMPARE(source.taken(), 24u);
+    for (short k = 1; k <= 6; ++k) {
+        for (short j = 0; j < 4; ++j)
+            QCOMPARE(window.faceLabel(k, j)->text(), QString::number(k));
+        QCOMPARE(window.totalLabel(k)->text(), QString::number(3 * k));
+    }
+}
+
+void TestStats::totalsAlwaysMatchFaces()
+{
+    dice::MersenneSource source;
+    CharStat window(source);
+    window.show();
+    const QRegularExpression digitsOnly(QStringLiteral("^[0-9]+$"));
+    for (int click = 0; click < 200; ++click) {
+        QPushButton *button = click % 7 == 6 ? window.rollAll() : window.reRoll(short(click % 7 + 1));
+        QTest::mouseClick(button, Qt::LeftButton);
+        for (short k = 1; k <= 6; ++k) {
+            QStringList faces;
+            for (short j = 0; j < 4; ++j)
+                faces << window.faceLabel(k, j)->text();
+            const QString total = window.totalLabel(k)->text();
+            QVERIFY(total.contains(digitsOnly));
+            if (faces != QStringList{"1", "2", "3", "4"})
+                QCOMPARE(total.toInt(), threeHighest(faces));
+            for (const QString &f : faces)
+                QVERIFY(f.contains(digitsOnly) && f.toInt() >= 1 && f.toInt() <= 6);
+        }
+    }
+}
+
+QTEST_MAIN(TestStats)
+#include "tst_stats.moc"

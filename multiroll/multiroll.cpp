@@ -138,17 +138,18 @@ std::u16string limitEdit(const std::u16string &before, const std::u16string &aft
                          int limit)
 {
     // The edit replaced before[prefix, before.size() - suffix) with
-    // after[prefix, after.size() - suffix); the caret ends after the insertion.
-    const std::size_t shorter = std::min(before.size(), after.size());
-    std::size_t prefix = 0;
-    while (prefix < shorter && before[prefix] == after[prefix])
-        ++prefix;
+    // after[prefix, after.size() - suffix). The caret ends after the insertion, which
+    // settles where a run of equal characters was typed into.
     const std::size_t caret = static_cast<std::size_t>(std::clamp<int>(cursor, 0, int(after.size())));
-    prefix = std::min(prefix, caret);
+    const std::size_t shorter = std::min(before.size(), after.size());
     std::size_t suffix = 0;
-    while (suffix < shorter - prefix && suffix < after.size() - caret &&
+    while (suffix < shorter && suffix < after.size() - caret &&
            before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
         ++suffix;
+    std::size_t prefix = 0;
+    while (prefix < caret && prefix < before.size() - suffix && prefix < after.size() - suffix &&
+           before[prefix] == after[prefix])
+        ++prefix;
 
     const std::size_t inserted = after.size() - prefix - suffix;
     if (inserted == 0 || after.size() <= static_cast<std::size_t>(limit))

@@ -1,0 +1,393 @@
+#include "adDice.h"
+#include "multiroll.h"
+#include "scriptedsource.h"
+#include "widgettest.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// The request's view, in memory.
+class Form final : public multiroll::View
+{
+public:
+    std::string countText() const override { return count; }
+    void setCountText(const std::string &text) override { count = text; }
+    int selectedPosition() const override { return position; }
+    void setTotalText(const std::string &text) override { total = text; }
+
+    std::string count = multiroll::placeholder;
+    int position = -1;
+    std::string total = "TOTAL";
+};
+
+} // namespace
+
+class TestMultiRoll : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { setUpLikeTheProgram(); }
+    void cleanup() { flushDeletes(); }
+
+    // The logic, without a window.
+    void counts_data();
+    void counts();
+    void request_data();
+    void request();
+    void sumsAreExactPastSixteenBits_data();
+    void sumsAreExactPastSixteenBits();
+    void tenSidedStaysBelowTen();
+    void userEdits_data();
+    void userEdits();
+
+    // The window.
+    void loadsAsDesigned();
+    void layout_data();
+    void layout();
+    void firstClickOnlyReplacesPlaceholder();
+    void pickAndRoll();
+    void typingIsLimitedToThree();
+    void pasteIsCutToFit();
+    void programTextIsShownWhole();
+    void typingIntoDieBoxDropsTheSelection();
+    void twoClicksAreIndependent();
+};
+
+void TestMultiRoll::counts_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<bool>("number");
+    // count text
+    QTest::newRow("fraction floors") << "2.9" << 2 << true;
+    QTest::newRow("blanks around") << " 3 " << 3 << true;
+    QTest::newRow("tab around") << "\t4" << 4 << true;
+    QTest::newRow("zero") << "0" << 0 << true;
+    QTest::newRow("negative") << "-5" << -5 << true;
+    QTest::newRow("leading point") << ".5" << 0 << true;
+    QTest::newRow("negative half floors down") << "-.5" << -1 << true;
+    QTest::newRow("trailing point") << "2." << 2 << true;
+    QTest::newRow("exponent") << "1e2" << 100 << true;
+    QTest::newRow("upper-case exponent") << "1E3" << 1000 << true;
+    QTest::newRow("negative exponent") << "25e-1" << 2 << true;
+    QTest::newRow("plus sign") << "+2" << 2 << true;
+    // not a number
+    QTest::newRow("empty") << "" << 0 << false;
+    QTest::newRow("blank") << "   " << 0 << false;
+    QTest::newRow("letters") << "abc" << 0 << false;
+    QTest::newRow("hexadecimal") << "0x1" << 0 << false;
+    QTest::newRow("inf") << "inf" << 0 << false;
+    QTest::newRow("nan") << "nan" << 0 << false;
+    QTest::newRow("comma decimal") << "1,5" << 0 << false;
+    QTest::newRow("two signs") << "--1" << 0 << false;
+    QTest::newRow("sign only") << "-" << 0 << false;
+    QTest::newRow("point only") << "." << 0 << false;
+    QTest::newRow("bare exponent") << "e5" << 0 << false;
+    QTest::newRow("exponent without digits") << "1e" << 0 << false;
+    QTest::newRow("blank inside") << "1 2" << 0 << false;
+    QTest::newRow("placeholder") << "# of Rolls" << 0 << false;
+    // limits
+    QTest::newRow("largest count") << "32767" << 32767 << true;
+    QTest::newRow("past 16 bits") << "32768" << 0 << true;
+    QTest::newRow("smallest count") << "-32768" << -32768 << true;
+    QTest::newRow("below 16 bits") << "-32768.5" << 0 << true;
+    QTest::newRow("huge exponent") << "9e9" << 0 << true;
+    QTest::newRow("beyond double") << "1e999" << 0 << true;
+    QTest::newRow("tiny") << "1e-999" << 0 << true;
+    QTest::newRow("tiny negative") << "-1e-999" << 0 << true;
+}
+
+void TestMultiRoll::counts()
+{
+    QFETCH(QString, text);
+    QFETCH(int, count);
+    QFETCH(bool, number);
+    const std::string s = text.toStdString();
+    QCOMPARE(multiroll::countFor(s), count);
+    QCOMPARE(multiroll::parseNumber(s).has_value(), number);
+}
+
+void TestMultiRoll::request_data()
+{
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("countAfter");
+    QTest::addColumn<QString>("total");
+    QTest::addColumn<int>("draws");
+    QTest::newRow("untouched: placeholder replaced, nothing else") << "# of Rolls" << -1 << "0" << "TOTAL" << 0;
+    QTest::newRow("d6 with placeholder") << "# of Rolls" << 1 << "0" << "0" << 0;
+    QTest::newRow("other case is no placeholder") << "# OF ROLLS" << -1 << "# OF ROLLS" << "TOTAL" << 0;
+    QTest::newRow("lower case is no placeholder") << "# of rolls" << 1 << "# of rolls" << "0" << 0;
+    QTest::newRow("zero dice") << "0" << 2 << "0" << "0" << 0;
+    QTest::newRow("negative dice") << "-5" << 2 << "-5" << "0" << 0;
+    QTest::newRow("half a die") << ".5" << 2 << ".5" << "0" << 0;
+    QTest::newRow("2.9 rolls two") << "2.9" << 0 << "2.9" << "2" << 2;
+    QTest::newRow("blank 3 blank rolls three") << " 3 " << 0 << " 3 " << "3" << 3;
+    QTest::newRow("1e2 rolls a hundred") << "1e2" << 0 << "1e2" << "100" << 100;
+    QTest::newRow("+2 rolls two") << "+2" << 0 << "+2" << "2" << 2;
+    QTest::newRow("not a number") << "x" << 0 << "x" << "0" << 0;
+    QTest::newRow("too many") << "9e9" << 0 << "9e9" << "0" << 0;
+    QTest::newRow("no kind") << "5" << -1 << "5" << "TOTAL" << 0;
+    QTest::newRow("position past the list") << "5" << 7 << "5" << "TOTAL" << 0;
+}
+
+void TestMultiRoll::request()
+{
+    QFETCH(QString, count);
+    QFETCH(int, position);
+    QFETCH(QString, countAfter);
+    QFETCH(QString, total);
+    QFETCH(int, draws);
+    Form form;
+    form.count = count.toStdString();
+    form.position = position;
+    ScriptedSource source(std::vector<float>(200, 0.0f)); // every die shows its least face
+    multiroll::MRoll(form, source);
+    QCOMPARE(QString::fromStdString(form.count), countAfter);
+    QCOMPARE(QString::fromStdString(form.total), total);
+    QCOMPARE(int(source.taken()), draws);
+}
+
+void TestMultiRoll::sumsAreExactPastSixteenBits_data()
+{
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("total");
+    QTest::newRow("999 x d100") << "999" << 6 << "99900";
+    QTest::newRow("999 x d20") << "999" << 5 << "19980";
+    QTest::newRow("1e4 x d100") << "1e4" << 6 << "1000000";
+    QTest::newRow("largest count x d100") << "32767" << 6 << "3276700";
+}
+
+void TestMultiRoll::sumsAreExactPastSixteenBits()
+{
+    QFETCH(QString, count);
+    QFETCH(int, position);
+    QFETCH(QString, total);
+    Form form;
+    form.count = count.toStdString();
+    form.position = position;
+    ScriptedSource source(std::vector<float>(40000, largestDraw)); // every die at its highest
+    multiroll::MRoll(form, source);
+    QCOMPARE(QString::fromStdString(form.total), total);
+}
+
+void TestMultiRoll::tenSidedStaysBelowTen()
+{
+    Form form;
+    form.count = "1";
+    form.position = 3;
+    ScriptedSource highest({largestDraw});
+    multiroll::MRoll(form, highest);
+    QCOMPARE(form.total, std::string("9"));
+    ScriptedSource lowest({0.0f});
+    multiroll::MRoll(form, lowest);
+    QCOMPARE(form.total, std::string("0"));
+}
+
+void TestMultiRoll::userEdits_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("cursorShown");
+    QTest::newRow("typing within limit") << "12" << "123" << 3 << "123" << 3;
+    QTest::newRow("fourth character refused") << "123" << "1234" << 4 << "123" << 3;
+    QTest::newRow("typing in the middle refused") << "123" << "1923" << 2 << "123" << 1;
+    QTest::newRow("paste cut to fit") << "" << "12345" << 5 << "123" << 3;
+    QTest::newRow("paste into middle cut") << "13" << "1abc3" << 4 << "1a3" << 2;
+    QTest::newRow("replace selection") << "123" << "9" << 1 << "9" << 1;
+    QTest::newRow("deleting from long text") << "# of Rolls" << "# of Roll" << 9 << "# of Roll" << 9;
+    QTest::newRow("typing into long text refused") << "# of Rolls" << "# of Rolls5" << 11 << "# of Rolls" << 10;
+    QTest::newRow("replacing all of long text") << "# of Rolls" << "5" << 1 << "5" << 1;
+    QTest::newRow("replacing part of long text keeps no insertion") << "# of Rolls" << "12 Rolls" << 2 << " Rolls" << 0;
+    QTest::newRow("same letter typed twice") << "11" << "111" << 3 << "111" << 3;
+    QTest::newRow("same letter past limit") << "111" << "1111" << 2 << "111" << 1;
+}
+
+void TestMultiRoll::userEdits()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QFETCH(int, cursor);
+    QFETCH(QString, shown);
+    QFETCH(int, cursorShown);
+    int caret = cursor;
+    const std::u16string result =
+        multiroll::limitEdit(before.toStdU16String(), after.toStdU16String(), caret);
+    QCOMPARE(QString::fromStdU16String(result), shown);
+    QCOMPARE(caret, cursorShown);
+}
+
+void TestMultiRoll::loadsAsDesigned()
+{
+    ScriptedSource source;
+    ADDice window(source);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Muliple Dice Roller"));
+    QCOMPARE(window.size(), QSize(172, 114));
+    QComboBox *box = window.dieBox();
+    QCOMPARE(box->count(), 7);
+    QStringList entries;
+    for (int i = 0; i < box->count(); ++i)
+        entries << box->itemText(i);
+    QCOMPARE(entries, (QStringList{"Die 4", "Die 6", "Die 8", "Die 10", "Die 12", "Die 20", "Die 100"}));
+    QCOMPARE(box->currentIndex(), -1);
+    QCOMPARE(box->currentText(), QStringLiteral("DIE"));
+    QCOMPARE(window.countBox()->text(), QStringLiteral("# of Rolls"));
+    QCOMPARE(window.totalLabel()->text(), QStringLiteral("TOTAL"));
+    QVERIFY(QApplication::focusWidget() == box || QApplication::focusWidget() == box->lineEdit());
+    QVERIFY(!window.rollButton()->isDefault() && !window.rollButton()->autoDefault());
+    QCOMPARE(window.totalLabel()->font().pointSizeF(), 12.0);
+    QVERIFY(window.totalLabel()->font().bold());
+}
+
+void TestMultiRoll::layout_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("pixels");
+    QTest::newRow("DieBox") << "DieBox" << QRect(8, 8, 89, 21);
+    QTest::newRow("xRoll") << "xRoll" << QRect(104, 8, 57, 25);
+    QTest::newRow("Roll") << "Roll" << QRect(8, 40, 153, 25);
+    QTest::newRow("total") << "total" << QRect(8, 72, 153, 33);
+}
+
+void TestMultiRoll::layout()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, pixels);
+    ScriptedSource source;
+    ADDice window(source);
+    QCOMPARE(window.findChild<QWidget *>(name)->geometry(), pixels);
+}
+
+void TestMultiRoll::firstClickOnlyReplacesPlaceholder()
+{
+    ScriptedSource source;
+    ADDice window(source);
+    window.show();
+    QTest::mouseClick(window.rollButton(), Qt::LeftButton);
+    QCOMPARE(window.countBox()->text(), QStringLiteral("0"));
+    QCOMPARE(window.totalLabel()->text(), QStringLiteral("TOTAL"));
+    QCOMPARE(source.taken(), 0u);
+}
+
+void TestMultiRoll::pickAndRoll()
+{
+    ScriptedSource source({0.0f, largestDraw, 0.5f});
+    ADDice window(source);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    // Arrow keys pick entries: down twice from nothing is "Die 6".
+    QTest::keyClick(window.dieBox(), Qt::Key_Down);
+    QTest::keyClick(window.dieBox(), Qt::Key_Down);
+    QCOMPARE(window.dieBox()->currentIndex(), 1);
+    QCOMPARE(window.dieBox()->currentText(), QStringLiteral("Die 6"));
+    window.countBox()->selectAll();
+    QTest::keyClicks(window.countBox(), QStringLiteral("3"));
+    QTest::mouseClick(window.rollButton(), Qt::LeftButton);
+    QCOMPARE(source.taken(), 3u);
+    QCOMPARE(window.totalLabel()->text(), QStringLiteral("11")); // 1 + 6 + 4
+}
+
+void TestMultiRoll::typingIsLimitedToThree()
+{
+    ScriptedSource source;
+    ADDice window(source);
+    window.show();
+    QLineEdit *count = window.countBox();
+    count->setFocus();
+    count->selectAll();
+    QTest::keyClicks(count, QStringLiteral("12345"));
+    QCOMPARE(count->text(), QStringLiteral("123"));
+    QTest::keyClick(count, Qt::Key_Backspace);
+    QCOMPARE(count->text(), QStringLiteral("12"));
+    QTest::keyClick(count, Qt::Key_Home);
+    QTest::keyClicks(count, QStringLiteral("98"));
+    QCOMPARE(count->text(), QStringLiteral("912"));
+}
+
+void TestMultiRoll::pasteIsCutToFit()
+{
+    ScriptedSource source;
+    ADDice window(source);
+    window.show();
+    QLineEdit *count = window.countBox();
+    count->setFocus();
+    count->selectAll();
+    QApplication::clipboard()->setText(QStringLiteral("98765"));
+    QTest::keyClick(count, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(count->text(), QStringLiteral("987"));
+    // With no room left, a paste adds nothing; deleting still works.
+    QTest::keyClick(count, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(count->text(), QStringLiteral("987"));
+    QTest::keyClick(count, Qt::Key_Backspace);
+    QCOMPARE(count->text(), QStringLiteral("98"));
+}
+
+void TestMultiRoll::programTextIsShownWhole()
+{
+    ScriptedSource source;
+    ADDice window(source);
+    window.show();
+    QLineEdit *count = window.countBox();
+    QCOMPARE(count->text(), QStringLiteral("# of Rolls"));
+    count->setFocus();
+    count->end(false);
+    QTest::keyClicks(count, QStringLiteral("7"));
+    QCOMPARE(count->text(), QStringLiteral("# of Rolls")); // no typing past the limit
+    QTest::keyClick(count, Qt::Key_Backspace);
+    QCOMPARE(count->text(), QStringLiteral("# of Roll")); // but deleting works
+}
+
+void TestMultiRoll::typingIntoDieBoxDropsTheSelection()
+{
+    ScriptedSource source;
+    ADDice window(source);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.dieBox()->setCurrentIndex(6);
+    QLineEdit *field = window.dieBox()->lineEdit();
+    field->setFocus();
+    field->end(false);
+    QTest::keyClicks(field, QStringLiteral("0"));
+    QCOMPARE(field->text(), QStringLiteral("Die 1000"));
+    QCOMPARE(window.dieBox()->currentIndex(), -1);
+    // Typing an entry's exact text selects nothing either.
+    field->selectAll();
+    QTest::keyClicks(field, QStringLiteral("Die 6"));
+    window.countBox()->setText(QStringLiteral("5"));
+    QTest::mouseClick(window.rollButton(), Qt::LeftButton);
+    QCOMPARE(window.dieBox()->currentIndex(), -1);
+    QCOMPARE(window.totalLabel()->text(), QStringLiteral("TOTAL"));
+    QCOMPARE(source.taken(), 0u);
+    QCOMPARE(window.dieBox()->count(), 7);
+}
+
+void TestMultiRoll::twoClicksAreIndependent()
+{
+    ScriptedSource source({largestDraw, largestDraw, 0.0f, 0.0f});
+    ADDice window(source);
+    window.show();
+    window.dieBox()->setCurrentIndex(5);
+    window.countBox()->setText(QStringLiteral("2"));
+    QTest::mouseClick(window.rollButton(), Qt::LeftButton);
+    QCOMPARE(window.totalLabel()->text(), QStringLiteral("40"));
+    QTest::mouseClick(window.rollButton(), Qt::LeftButton);
+    QCOMPARE(window.totalLabel()->text(), QStringLiteral("2"));
+}
+
+QTEST_MAIN(TestMultiRoll)
+#include "tst_multiroll.moc"

@@ -220,11 +220,15 @@ class Program:
         t = node.queryText()
         return t.getText(0, t.characterCount)
 
+    def click(self, x, y):
+        subprocess.run(["xdotool", "mousemove", "--sync", str(x), str(y), "click", "1"], check=True)
+        time.sleep(0.15)
+
     def key(self, *keys):
         subprocess.run(["xdotool", "key", "--delay", "30", *keys], check=True)
 
     def type(self, text):
-        subprocess.run(["xdotool", "type", "--delay", "30", text], check=True)
+        subprocess.run(["xdotool", "type", "--delay", "30", "--", text], check=True)
 
 
 def near(actual, expected_twips, tolerance=1):

@@ -1,6 +1,9 @@
 """What a user sees and does, one scenario per fresh run of the program."""
 
+import time
+
 from harness import Failure, check, near, wait_for
+from reference import Draws
 
 MAIN = "Quandrel"
 DICE = ["4", "6", "8", "10", "12", "20", "%", "100"]
@@ -101,4 +104,228 @@ def windows_open_once_and_program_ends_last(session, program):
     run(session, program, body)
 
 
-import time  # noqa: E402  (used by the scenarios above)
+
+
+# --- character stat roller -------------------------------------------------------------
+STATS = "Character Stat Roller"
+
+
+def stat_rows(p, frame):
+    labels = p.all(frame, "label")
+    faces = [[labels[4 * (k - 1) + j] for j in range(4)] for k in range(1, 7)]
+    totals = labels[24:30]
+    return faces, totals
+
+
+def placeholders_shown(p, frame):
+    faces, totals = stat_rows(p, frame)
+    return all([f.name for f in row] == ["1", "2", "3", "4"] for row in faces) and \
+        all(t.name == "18" for t in totals)
+
+
+@scenario
+def stat_roller(session, program):
+    def body(p):
+        main = p.frame(MAIN)
+        p.press(p.find(main, "push button", "Roll All"))        # draws 1-8
+        p.press(p.find(main, "push button", "Character Stat Roller"))
+        frame = p.frame(STATS)
+        x, y, w, h = p.extents(frame)
+        check((w, h) == (442, 372), f"stat roller client area {w}x{h}")
+        faces, totals = stat_rows(p, frame)
+        for k in range(1, 7):
+            d = 840 * (k - 1)
+            for j in range(4):
+                ok, expected = near(p.relative(frame, faces[k - 1][j]), (360 + 720 * j, 360 + d, 495, 255))
+                check(ok, f"R{k}({j}) at {p.relative(frame, faces[k - 1][j])}, expected {expected}")
+            ok, expected = near(p.relative(frame, totals[k - 1]), (3360, 360 + d, 1335, 255))
+            check(ok, f"T({k - 1}) at {p.relative(frame, totals[k - 1])}, expected {expected}")
+        rerolls = [b for b in p.all(frame, "push button") if b.name == "Re-Roll"]
+        check(len(rerolls) == 6, f"{len(rerolls)} Re-Roll buttons")
+        for k, button in enumerate(rerolls, 1):
+            ok, expected = near(p.relative(frame, button), (4920, 240 + 840 * (k - 1), 1455, 495))
+            check(ok, f"RRol({k - 1}) at {p.relative(frame, button)}, expected {expected}")
+        roll_all = p.find(frame, "push button", "Roll All")
+        ok, expected = near(p.relative(frame, roll_all), (120, 5160, 6375, 300))
+        check(ok, f"Roll All at {p.relative(frame, roll_all)}, expected {expected}")
+        check(placeholders_shown(p, frame), "placeholders on opening")
+        p.activate(STATS)
+        wait_for(lambda: p.focused(roll_all), what="focus on Roll All")
+
+        # The shared sequence: after the main window's eight draws, row 3 takes 9-12.
+        ref = Draws()
+        ref.skip(8)
+        p.press(rerolls[2])
+        want = [str(ref.face(6)) for _ in range(4)]
+        got = [f.name for f in faces[2]]
+        check(got == want, f"row 3 faces {got}, expected {want}")
+        values = sorted(int(v) for v in want)
+        check(totals[2].name == str(sum(values[1:])), f"row 3 total {totals[2].name}")
+        for k in (1, 2, 4, 5, 6):
+            check([f.name for f in faces[k - 1]] == ["1", "2", "3", "4"] and totals[k - 1].name == "18",
+                  f"row {k} changed")
+        # A die on the main window takes the next draw, 13.
+        p.press(die_buttons(p, main)[7])
+        check(die_buttons(p, main)[7].name == str(ref.face(100)), "d100 after the stat row")
+        # Roll All: 24 draws, row by row.
+        p.press(roll_all)
+        for k in range(1, 7):
+            want = [str(ref.face(6)) for _ in range(4)]
+            got = [f.name for f in faces[k - 1]]
+            check(got == want, f"Roll All row {k}: {got}, expected {want}")
+            values = sorted(int(v) for v in want)
+            check(totals[k - 1].name == str(sum(values[1:])), f"Roll All row {k} total")
+
+        # Closing discards what it showed; the next opening shows the placeholders.
+        p.request_close(STATS)
+        p.gone(STATS)
+        p.press(p.find(main, "push button", "Character Stat Roller"))
+        frame = p.frame(STATS)
+        check(placeholders_shown(p, frame), "placeholders after reopening")
+    run(session, program, body)
+
+
+# --- multiple dice roller --------------------------------------------------------------
+MULTI = "Muliple Dice Roller"
+
+
+def multi_controls(p, frame):
+    return (p.find(frame, "combo box"), p.find(frame, "text", "Number of rolls"),
+            p.all(frame, "label")[-1], p.find(frame, "push button", "Roll"))
+
+
+def set_count(p, box, text):
+    """Clicks into the count box, selects all and types, as a user would."""
+    x, y, w, h = p.extents(box)
+    p.click(x + w // 2, y + h // 2)
+    p.key("ctrl+a")
+    if text:
+        p.type(text)
+    else:
+        p.key("BackSpace")
+
+
+def pick_kind(p, combo, position):
+    """Picks a die kind with the arrow keys, from the top of the list."""
+    x, y, w, h = p.extents(combo)
+    p.click(x + w // 3, y + h // 2)
+    p.key("ctrl+a", "BackSpace")          # typing drops any selection
+    p.key(*(["Down"] * (position + 1)))
+
+
+@scenario
+def multiple_dice_roller(session, program):
+    def body(p):
+        main = p.frame(MAIN)
+        p.press(p.find(main, "push button", "Multiple Dice Roller"))
+        frame = p.frame(MULTI)
+        x, y, w, h = p.extents(frame)
+        check((w, h) == (172, 114), f"multiple roller client area {w}x{h}")
+        combo, count, total, roll = multi_controls(p, frame)
+        for node, rect, what in [(combo, (120, 120, 1335, 315), "DieBox"),
+                                 (count, (1560, 120, 855, 375), "xRoll"),
+                                 (total, (120, 1080, 2295, 495), "total"),
+                                 (roll, (120, 600, 2295, 375), "Roll")]:
+            ok, expected = near(p.relative(frame, node), rect)
+            check(ok, f"{what} at {p.relative(frame, node)}, expected {expected}")
+        check(p.text_of(count) == "# of Rolls", f"count text {p.text_of(count)!r}")
+        check(total.name == "TOTAL", f"total {total.name!r}")
+        check(combo.name == "DIE" or p.find(combo, "text").queryText().getText(0, -1) == "DIE",
+              "die box shows DIE")
+        p.activate(MULTI)
+        wait_for(lambda: p.focused(combo) or p.focused(p.find(combo, "text")), what="focus in DieBox")
+
+        ref = Draws()
+        # First click: the placeholder becomes "0", nothing is rolled.
+        p.press(roll)
+        check(p.text_of(count) == "0" and total.name == "TOTAL", "first click")
+        # "Die 6" with the count box at 0.
+        pick_kind(p, combo, 1)
+        p.press(roll)
+        check(total.name == "0", f"Die 6 with count 0: {total.name}")
+
+        cases = [("2.9", 1, 6, 2), (" 3 ", 1, 6, 3), ("0", 1, 6, 0), ("-5", 2, 8, 0),
+                 (".5", 0, 4, 0), ("-.5", 0, 4, 0), ("1e2", 6, 100, 100), ("+2", 5, 20, 2),
+                 ("", 1, 6, 0), ("abc", 1, 6, 0), ("0x1", 1, 6, 0), ("1,5", 1, 6, 0),
+                 ("9e9", 4, 12, 0), ("999", 6, 100, 999), ("999", 5, 20, 999), ("1", 3, 10, 1)]
+        for text, position, sides, dice in cases:
+            pick_kind(p, combo, position)
+            set_count(p, count, text)
+            check(p.text_of(count) == text, f"count box shows {p.text_of(count)!r}, typed {text!r}")
+            p.press(roll)
+            roll_face = ref.zero_based if sides == 10 else ref.face
+            want = sum(roll_face(sides) for _ in range(dice))
+            check(total.name == str(want), f"{dice} x d{sides} from {text!r}: {total.name}, expected {want}")
+            if sides == 10:
+                check(0 <= int(total.name) <= 9, "Die 10 above 9")
+        # The shared sequence runs on in the main window.
+        p.press(die_buttons(p, main)[1])
+        check(die_buttons(p, main)[1].name == str(ref.face(6)), "main d6 after the requests")
+
+        # Typing is held to three characters.
+        set_count(p, count, "12345")
+        check(p.text_of(count) == "123", f"typed 12345, shows {p.text_of(count)!r}")
+
+        # Typing into the die box drops the selection: Roll then rolls nothing.
+        before = total.name
+        x, y, w, h = p.extents(combo)
+        p.click(x + w // 3, y + h // 2)
+        p.key("End")
+        p.type("x")
+        p.press(roll)
+        check(total.name == before, "roll after typing into the die box")
+
+        # A fresh window after reopening.
+        p.request_close(MULTI)
+        p.gone(MULTI)
+        p.press(p.find(main, "push button", "Multiple Dice Roller"))
+        frame = p.frame(MULTI)
+        combo, count, total, roll = multi_controls(p, frame)
+        check(p.text_of(count) == "# of Rolls" and total.name == "TOTAL", "fresh texts after reopening")
+        items = [c for c in p.all(combo, "list item")]
+        check(len(items) == 7, f"{len(items)} entries after reopening")
+    run(session, program, body)
+
+
+# --- About window ----------------------------------------------------------------------
+ABOUT = "About Quandrel"
+
+
+@scenario
+def about_window(session, program):
+    def body(p):
+        main = p.frame(MAIN)
+        for closing in ("Return", "Escape", "OK", "close box"):
+            p.press(p.find(main, "push button", "About"))
+            frame = p.frame(ABOUT)
+            check(p.extents(frame) == (156, 129, 382, 150), f"About at {p.extents(frame)}")
+            labels = {l.name for l in p.all(frame, "label")}
+            for text in ("Quandrel", "Version 1.7.0"):
+                check(text in labels, f"About shows {text!r}: {labels}")
+            ok_button = p.find(frame, "push button", "OK")
+            ok, expected = near(p.relative(frame, ok_button), (4320, 1800, 1260, 345))
+            check(ok, f"OK at {p.relative(frame, ok_button)}, expected {expected}")
+            hints = p.xwindow(ABOUT).get_wm_normal_hints()
+            check((hints.min_width, hints.min_height, hints.max_width, hints.max_height) == (382, 150, 382, 150),
+                  f"size hints {hints.min_width}x{hints.min_height} .. {hints.max_width}x{hints.max_height}")
+            p.activate(ABOUT)
+            wait_for(lambda: p.focused(ok_button), what="focus on OK")
+            if closing == "OK":
+                p.press(ok_button)
+            elif closing == "close box":
+                p.request_close(ABOUT)
+            else:
+                p.key(closing)
+            p.gone(ABOUT)
+        # With only the About window open, closing the main window leaves the program
+        # running; closing the About window ends it.
+        p.press(p.find(main, "push button", "About"))
+        p.frame(ABOUT)
+        p.request_close(MAIN)
+        p.gone(MAIN)
+        time.sleep(0.5)
+        check(p.running(), "program ended while the About window was open")
+        p.activate(ABOUT)
+        p.key("Escape")
+        wait_for(lambda: not p.running(), 10, "the program to end with the About window")
+    run(session, program, body)

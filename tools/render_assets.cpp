@@ -71,10 +71,10 @@ double specular(const QVector3D &normal)
     return std::pow(std::max(0.0f, QVector3D::dotProduct(normal, half)), 40.0f);
 }
 
-QColor lit(const QColor &base, double diffuse, double spec)
+QColor lit(const QColor &base, double diffuse, double gloss)
 {
     const auto channel = [&](int c) {
-        return std::clamp(static_cast<int>(c * diffuse + 255 * 0.55 * spec), 0, 255);
+        return std::clamp(static_cast<int>(c * diffuse + 255 * 0.55 * gloss), 0, 255);
     };
     return QColor(channel(base.red()), channel(base.green()), channel(base.blue()));
 }
@@ -253,13 +253,13 @@ QImage renderPolyhedron(const Die &die, int scale)
         for (int v : face.vertices)
             polygon << view.project(turned[static_cast<std::size_t>(v)]);
         const double diffuse = shade(n);
-        const double spec = specular(n);
+        const double gloss = specular(n);
 
         // Body: a gentle gradient across the face, darker away from the light.
         const QRectF box = polygon.boundingRect();
         QLinearGradient body(box.topLeft(), box.bottomRight());
-        body.setColorAt(0, lit(plastic, diffuse * 1.08, spec));
-        body.setColorAt(1, lit(plastic, diffuse * 0.9, spec * 0.6));
+        body.setColorAt(0, lit(plastic, diffuse * 1.08, gloss));
+        body.setColorAt(1, lit(plastic, diffuse * 0.9, gloss * 0.6));
         p.setPen(Qt::NoPen);
         p.setBrush(body);
         p.drawPolygon(polygon);

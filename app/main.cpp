@@ -1,3 +1,4 @@
+#include "accessibility.h"
 #include "assets.h"
 #include "fonts.h"
 #include "mainwindow.h"
@@ -13,6 +14,7 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("quandrel"));
     QApplication::setWindowIcon(assets::programIcon());
     fonts::install();
+    installAccessibleWindows();
 
     Main window(dice::processSource());
     window.show();

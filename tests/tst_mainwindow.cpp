@@ -63,6 +63,9 @@ void TestMainWindow::startsAsDesigned()
     QCOMPARE(QApplication::focusWidget(), window.die(0));
     QVERIFY(!window.windowIcon().isNull());
     QCOMPARE(source.taken(), 0u);
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(&window);
+    QCOMPARE(iface->role(), QAccessible::Window);
+    QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Quandrel"));
 }
 
 void TestMainWindow::geometry_data()

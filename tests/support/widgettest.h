@@ -1,5 +1,6 @@
 #pragma once
 
+#include "accessibility.h"
 #include "assets.h"
 #include "fonts.h"
 
@@ -12,6 +13,7 @@
 inline void setUpLikeTheProgram()
 {
     fonts::install();
+    installAccessibleWindows();
     QApplication::setWindowIcon(assets::programIcon());
 }
 

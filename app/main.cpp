@@ -11,7 +11,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(quandrel::applicationTitle));
     QApplication::setApplicationVersion(QString::fromLatin1(quandrel::versionString));
-    QApplication::setDesktopFileName(QStringLiteral("quandrel"));
+    QApplication::setDesktopFileName(QStringLiteral("org.quandrel.Quandrel"));
     QApplication::setWindowIcon(assets::programIcon());
     fonts::install();
     installAccessibleWindows();

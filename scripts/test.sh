@@ -3,7 +3,7 @@
 # of the real program on a virtual X display, driven through the accessibility interface.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/deps.sh build blackbox
+scripts/deps.sh build packaging blackbox
 cmake --preset test >/dev/null
 cmake --build --preset test
 ctest --preset test

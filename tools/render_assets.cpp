@@ -4,7 +4,7 @@
 // plastic, with its numerals on the faces, a soft contact shadow, supersampled and then
 // scaled down. Fixed seeds and a fixed font make the output the same on every run.
 
-#include "icofile.h"
+#include "iconfiles.h"
 #include "solids.h"
 
 #include <QDir>
@@ -564,7 +564,13 @@ int main(int argc, char *argv[])
 
     ok &= writeIco(renderIcon(32, false), out.filePath(QStringLiteral("quandrel.ico")));
     ok &= writeIco(renderIcon(32, true), out.filePath(QStringLiteral("quandrel-outline.ico")));
-    for (int size : {16, 32, 48, 64, 128, 256})
-        ok &= save(renderIcon(size, false), out.filePath(QStringLiteral("icons/quandrel-%1.png").arg(size)));
+    QList<QImage> macIcons;
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        const QImage icon = renderIcon(size, false);
+        ok &= save(icon, out.filePath(QStringLiteral("icons/quandrel-%1.png").arg(size)));
+        macIcons << icon;
+    }
+    QFile icns(out.filePath(QStringLiteral("quandrel.icns")));
+    ok &= icns.open(QIODevice::WriteOnly) && icns.write(icnsFile(macIcons)) > 0;
     return ok ? 0 : 1;
 }

@@ -1,5 +1,6 @@
-#include "icofile.h"
+#include "iconfiles.h"
 
+#include <QBuffer>
 #include <QDataStream>
 #include <QIODevice>
 
@@ -54,5 +55,44 @@ QByteArray icoFile(const QImage &image)
                 bits |= 1u << (31 - x);
         s << quint8(bits >> 24) << quint8(bits >> 16) << quint8(bits >> 8) << quint8(bits);
     }
+    return out;
+}
+
+QByteArray icnsFile(const QList<QImage> &images)
+{
+    // Entry types by pixel size for PNG-coded images.
+    const auto type = [](int size) -> const char * {
+        switch (size) {
+        case 16: return "icp4";
+        case 32: return "icp5";
+        case 64: return "icp6";
+        case 128: return "ic07";
+        case 256: return "ic08";
+        case 512: return "ic09";
+        case 1024: return "ic10";
+        default: return nullptr;
+        }
+    };
+    QByteArray entries;
+    for (const QImage &image : images) {
+        const char *code = type(image.width());
+        if (!code)
+            continue;
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+        QDataStream s(&entries, QIODevice::Append);
+        s.setByteOrder(QDataStream::BigEndian);
+        s.writeRawData(code, 4);
+        s << quint32(8 + png.size());
+        s.writeRawData(png.constData(), static_cast<int>(png.size()));
+    }
+    QByteArray out;
+    QDataStream s(&out, QIODevice::WriteOnly);
+    s.setByteOrder(QDataStream::BigEndian);
+    s.writeRawData("icns", 4);
+    s << quint32(8 + entries.size());
+    s.writeRawData(entries.constData(), static_cast<int>(entries.size()));
     return out;
 }

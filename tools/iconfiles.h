@@ -7,3 +7,6 @@
 // palette (the XOR image) and a 1-bit transparency mask (the AND image). Pixels of
 // `image` with alpha below 128 become transparent; `image` must be 32 x 32.
 QByteArray icoFile(const QImage &image);
+
+// A macOS icon file holding `images` (square, 16 to 1024 pixels) as PNG entries.
+QByteArray icnsFile(const QList<QImage> &images);

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Installs the build into a staging folder and checks what a desktop gets: the exact set
+# of files, valid desktop and AppStream files, a program that starts, the Debian package's
+# control data and the Windows version record.
+#   check.sh BUILD_DIR SOURCE_DIR
+set -euo pipefail
+build=$(cd "$1" && pwd)
+source=$(cd "$2" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# 1. The staged install holds exactly these files.
+DESTDIR="$work/stage" cmake --install "$build" --prefix /usr >/dev/null
+(cd "$work/stage" && find . -type f | sort) >"$work/files"
+{
+  echo ./usr/bin/quandrel
+  for s in 128 16 256 32 48 64; do echo "./usr/share/icons/hicolor/${s}x${s}/apps/org.quandrel.Quandrel.png"; done
+  echo ./usr/share/applications/org.quandrel.Quandrel.desktop
+  echo ./usr/share/metainfo/org.quandrel.Quandrel.metainfo.xml
+} | sort >"$work/expected"
+diff -u "$work/expected" "$work/files" || fail "installed files differ"
+
+# 2. The desktop entry and the AppStream metadata validate.
+desktop-file-validate "$work/stage/usr/share/applications/org.quandrel.Quandrel.desktop" || fail "desktop entry"
+appstreamcli validate --no-net --pedantic "$work/stage/usr/share/metainfo/org.quandrel.Quandrel.metainfo.xml" ||
+  fail "AppStream metadata"
+grep -q 'release version="1.7.0"' "$work/stage/usr/share/metainfo/org.quandrel.Quandrel.metainfo.xml" ||
+  fail "AppStream release"
+
+# 3. The installed program starts and keeps running until it is stopped.
+status=0
+QT_QPA_PLATFORM=offscreen timeout 3 "$work/stage/usr/bin/quandrel" >/dev/null 2>&1 || status=$?
+[[ $status -eq 124 ]] || fail "installed program exited with $status instead of running"
+
+# 4. The Debian package: name, version and dependencies.
+(cd "$build" && cpack -G DEB -B "$work/deb" >/dev/null) || fail "cpack"
+deb="$work/deb/quandrel_1.7.0_amd64.deb"
+[[ -f "$deb" ]] || fail "no $deb"
+[[ $(dpkg-deb -f "$deb" Version) == 1.7.0 ]] || fail "package version"
+depends=$(dpkg-deb -f "$deb" Depends)
+for dep in fonts-liberation2 libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
+  [[ "$depends" == *"$dep"* ]] || fail "package does not depend on $dep: $depends"
+done
+contents=$(dpkg-deb -c "$deb")
+[[ "$contents" == *./usr/share/applications/org.quandrel.Quandrel.desktop* ]] || fail "package contents"
+
+# 5. The Windows resource script compiles and carries 1.7.0.0 and "1.07".
+x86_64-w64-mingw32-windres --preprocessor=cpp --preprocessor-arg=-P -O res \
+  -i "$build/quandrel.rc" -o "$work/quandrel.res" || fail "resource script"
+python3 - "$work/quandrel.res" <<'PY' || fail "version record"
+import struct, sys
+data = open(sys.argv[1], "rb").read()
+at = data.find(struct.pack("<I", 0xFEEF04BD))
+assert at >= 0, "no VS_FIXEDFILEINFO"
+_, _, file_ms, file_ls, prod_ms, prod_ls = struct.unpack("<6I", data[at:at + 24])
+assert (file_ms, file_ls, prod_ms, prod_ls) == (0x10007, 0, 0x10007, 0), "version numbers"
+text = data.decode("utf-16-le", "ignore")
+assert text.count("1.07") >= 2, "version strings"
+PY
+echo "packaging: 5 checks passed"

@@ -19,6 +19,10 @@ public:
 class MersenneSource final : public Source
 {
 public:
+    MersenneSource() = default;
+    // A source at another seed, for statistical tests; the program never uses one.
+    explicit MersenneSource(std::uint_fast32_t seed) : m_engine(seed) {}
+
     float next() override { return static_cast<float>(m_engine() >> 8) * 0x1p-24f; }
 
 private:

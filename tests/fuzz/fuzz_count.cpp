@@ -1,0 +1,65 @@
+// Differential fuzzing of the count conversion against an independent reference: a
+// regular expression for the accepted grammar, and strtod in the C locale for the value.
+#include "multiroll.h"
+
+#include <clocale>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstdio>
+#include <limits>
+#include <regex>
+#include <string>
+
+namespace {
+
+const std::regex &grammar()
+{
+    static const std::regex number(
+        R"([ \t]*[+-]?([0-9]+(\.[0-9]*)?|\.[0-9]+)([eE][+-]?[0-9]+)?[ \t]*)",
+        std::regex::ECMAScript | std::regex::optimize);
+    return number;
+}
+
+[[noreturn]] void fail(const std::string &text, const char *what)
+{
+    std::fprintf(stderr, "count conversion: %s for \"%s\"\n", what, text.c_str());
+    std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    std::setlocale(LC_ALL, "C");
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    if (size > 64) // count texts are short; keeps the reference's backtracking cheap
+        return 0;
+    const std::string text(reinterpret_cast<const char *>(data), size);
+    const std::optional<double> value = multiroll::parseNumber(text);
+    const int count = multiroll::countFor(text);
+    const bool matches = std::regex_match(text, grammar());
+
+    if (value.has_value() != matches)
+        fail(text, matches ? "number rejected" : "non-number accepted");
+    if (!matches) {
+        if (count != 0)
+            fail(text, "non-number gives a count");
+        return 0;
+    }
+    const double expected = std::strtod(text.c_str(), nullptr);
+    if (!(*value == expected))
+        fail(text, "value differs from strtod");
+    const double whole = std::floor(expected);
+    const int expectedCount = whole >= std::numeric_limits<short>::min() &&
+                                      whole <= std::numeric_limits<short>::max()
+                                  ? static_cast<int>(whole)
+                                  : 0;
+    if (count != expectedCount)
+        fail(text, "count is not the floor of the value");
+    return 0;
+}

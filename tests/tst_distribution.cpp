@@ -1,0 +1,124 @@
+// Chi-square goodness of fit of every die kind, and of a stat row's drop-lowest total,
+// over a million rolls at fixed seeds, at a significance level of 0.001.
+#include "faces.h"
+#include "source.h"
+#include "statroll.h"
+
+#include <QTest>
+
+#include <algorithm>
+#include <array>
+#include <map>
+#include <vector>
+
+Q_DECLARE_METATYPE(dice::Rule)
+
+namespace {
+
+constexpr int rolls = 1'000'000;
+
+double chiSquare(const std::vector<long> &observed, const std::vector<double> &probability)
+{
+    double sum = 0;
+    for (std::size_t i = 0; i < observed.size(); ++i) {
+        const double expected = probability[i] * rolls;
+        sum += (observed[i] - expected) * (observed[i] - expected) / expected;
+    }
+    return sum;
+}
+
+// Captions in memory, enough for one row.
+class Row final : public stats::Captions
+{
+public:
+    std::string face(short, short j) const override { return faces[j]; }
+    void setFace(short, short j, const std::string &text) override { faces[j] = text; }
+    void setTotal(short, const std::string &text) override { total = text; }
+    std::array<std::string, 4> faces;
+    std::string total;
+};
+
+} // namespace
+
+class TestDistribution : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void dieKinds_data();
+    void dieKinds();
+    void statRowTotals();
+    void catchesABiasedDie();
+};
+
+void TestDistribution::dieKinds_data()
+{
+    QTest::addColumn<dice::Rule>("rule");
+    QTest::addColumn<int>("sides");
+    QTest::addColumn<unsigned>("seed");
+    QTest::addColumn<double>("critical"); // chi-square at 0.001 for sides - 1 degrees of freedom
+    QTest::newRow("d4") << dice::Rule::Standard << 4 << 11u << 16.266;
+    QTest::newRow("d6") << dice::Rule::Standard << 6 << 12u << 20.515;
+    QTest::newRow("d8") << dice::Rule::Standard << 8 << 13u << 24.322;
+    QTest::newRow("d10 roll all") << dice::Rule::Standard << 10 << 14u << 27.877;
+    QTest::newRow("d10 single") << dice::Rule::ZeroBased << 10 << 15u << 27.877;
+    QTest::newRow("d12") << dice::Rule::Standard << 12 << 16u << 31.264;
+    QTest::newRow("d20") << dice::Rule::Standard << 20 << 17u << 43.820;
+    QTest::newRow("percentile tens") << dice::Rule::Tens << 10 << 18u << 27.877;
+    QTest::newRow("d100") << dice::Rule::Standard << 100 << 19u << 148.230;
+    QTest::newRow("d100 program seed") << dice::Rule::Standard << 100 << 5489u << 148.230;
+}
+
+void TestDistribution::dieKinds()
+{
+    QFETCH(dice::Rule, rule);
+    QFETCH(int, sides);
+    QFETCH(unsigned, seed);
+    QFETCH(double, critical);
+    dice::MersenneSource source(seed);
+    std::vector<long> counts(static_cast<std::size_t>(sides), 0);
+    const int lowest = rule == dice::Rule::Standard ? 1 : 0;
+    const int step = rule == dice::Rule::Tens ? 10 : 1;
+    for (int i = 0; i < rolls; ++i)
+        ++counts[static_cast<std::size_t>((dice::face(rule, sides, source.next()) - lowest) / step)];
+    const double chi = chiSquare(counts, std::vector<double>(counts.size(), 1.0 / sides));
+    QVERIFY2(chi < critical, qPrintable(QStringLiteral("chi-square %1").arg(chi)));
+}
+
+void TestDistribution::statRowTotals()
+{
+    // The exact distribution of the sum of the three highest of four d6: all 6^4 outcomes.
+    std::vector<double> exact(16, 0.0); // totals 3 .. 18
+    for (int a = 1; a <= 6; ++a)
+        for (int b = 1; b <= 6; ++b)
+            for (int c = 1; c <= 6; ++c)
+                for (int d = 1; d <= 6; ++d)
+                    exact[static_cast<std::size_t>(a + b + c + d - std::min({a, b, c, d}) - 3)] +=
+                        1.0 / 1296;
+    dice::MersenneSource source(21);
+    Row row;
+    std::vector<long> counts(16, 0);
+    for (int i = 0; i < rolls; ++i) {
+        stats::Roll(row, source, 1);
+        ++counts[static_cast<std::size_t>(std::stoi(row.total) - 3)];
+    }
+    const double chi = chiSquare(counts, exact);
+    QVERIFY2(chi < 37.697, qPrintable(QStringLiteral("chi-square %1").arg(chi))); // 15 df
+}
+
+void TestDistribution::catchesABiasedDie()
+{
+    // The test has teeth: a d20 that shows 19 for one in twenty-five of its 20s fails it.
+    dice::MersenneSource source(23);
+    std::vector<long> counts(20, 0);
+    for (int i = 0; i < rolls; ++i) {
+        int f = dice::face(dice::Rule::Standard, 20, source.next());
+        if (f == 20 && i % 25 == 0)
+            f = 19;
+        ++counts[static_cast<std::size_t>(f - 1)];
+    }
+    QVERIFY(chiSquare(counts, std::vector<double>(20, 1.0 / 20)) > 43.820);
+}
+
+QTEST_APPLESS_MAIN(TestDistribution)
+#include "tst_distribution.moc"

@@ -1,0 +1,242 @@
+// A seeded random user: thousands of clicks, keys, typed and pasted texts across all four
+// windows, checking after every action what a user can see.
+#include "about.h"
+#include "adDice.h"
+#include "charstat.h"
+#include "mainwindow.h"
+#include "widgettest.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <algorithm>
+#include <random>
+
+namespace {
+
+constexpr int actions = 20000;
+constexpr unsigned userSeed = 20261207;
+const QString typeable = QStringLiteral("0123456789.eE+- #,xX\t");
+
+// Whether `text` is `full` with some characters deleted.
+bool isSubsequence(const QString &text, const QString &full)
+{
+    int at = 0;
+    for (QChar c : full)
+        if (at < text.size() && text[at] == c)
+            ++at;
+    return at == text.size();
+}
+
+} // namespace
+
+class TestRandomUser : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { setUpLikeTheProgram(); }
+    void twentyThousandActions();
+
+private:
+    template <class W> W *open(const char *name) const;
+    void act();
+    void checkWhatTheUserSees();
+    QString randomText(int maxLength);
+    void typeInto(QLineEdit *field);
+
+    std::mt19937 m_random{userSeed};
+    Main *m_main = nullptr;
+    int m_action = 0;
+};
+
+template <class W> W *TestRandomUser::open(const char *name) const
+{
+    W *found = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String(name) && w->isVisible())
+            found = qobject_cast<W *>(w);
+    return found;
+}
+
+QString TestRandomUser::randomText(int maxLength)
+{
+    const int length = std::uniform_int_distribution<int>(0, maxLength)(m_random);
+    QString text;
+    for (int i = 0; i < length; ++i)
+        text += typeable[std::uniform_int_distribution<int>(0, int(typeable.size()) - 1)(m_random)];
+    return text;
+}
+
+void TestRandomUser::typeInto(QLineEdit *field)
+{
+    field->setFocus();
+    switch (m_random() % 4) {
+    case 0: field->selectAll(); break;
+    case 1: field->end(false); break;
+    case 2: field->home(false); break;
+    default: field->setCursorPosition(int(m_random() % (field->text().size() + 1)));
+    }
+    const QString text = randomText(12);
+    if (m_random() % 3 == 0) {
+        QApplication::clipboard()->setText(text);
+        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    } else {
+        for (QChar c : text)
+            QTest::keyClick(field, c.toLatin1() == '\t' ? ' ' : c.toLatin1());
+    }
+    if (m_random() % 4 == 0)
+        QTest::keyClick(field, m_random() % 2 ? Qt::Key_Backspace : Qt::Key_Delete);
+}
+
+void TestRandomUser::act()
+{
+    auto *stats = open<CharStat>("CharStat");
+    auto *multi = open<ADDice>("ADDice");
+    auto *about = open<About>("About");
+    const short dice[] = {0, 1, 2, 3, 4, 5, 8, 9};
+
+    switch (m_random() % 14) {
+    case 0:
+    case 1:
+        QTest::mouseClick(m_main->die(dice[m_random() % 8]), Qt::LeftButton);
+        break;
+    case 2:
+        QTest::mouseClick(m_main->findChild<QPushButton *>("RA"), Qt::LeftButton);
+        break;
+    case 3: {
+        const char *buttons[] = {"CharShow", "AdShow", "AbShow"};
+        QTest::mouseClick(m_main->findChild<QPushButton *>(buttons[m_random() % 3]), Qt::LeftButton);
+        break;
+    }
+    case 4:
+        if (stats)
+            QTest::mouseClick(m_random() % 7 == 0 ? stats->rollAll()
+                                                  : stats->reRoll(short(m_random() % 6 + 1)),
+                              Qt::LeftButton);
+        break;
+    case 5:
+    case 6:
+        if (multi)
+            QTest::mouseClick(multi->rollButton(), Qt::LeftButton);
+        break;
+    case 7:
+        if (multi) {
+            multi->dieBox()->setFocus();
+            QTest::keyClick(multi->dieBox(), m_random() % 3 ? Qt::Key_Down : Qt::Key_Up);
+        }
+        break;
+    case 8:
+    case 9:
+        if (multi)
+            typeInto(multi->countBox());
+        break;
+    case 10:
+        if (multi)
+            typeInto(multi->dieBox()->lineEdit());
+        break;
+    case 11: {
+        QWidget *windows[] = {m_main, stats, multi, about};
+        QWidget *target = windows[m_random() % 4];
+        if (target) {
+            QWidget *focus = target->focusWidget() ? target->focusWidget() : target;
+            QTest::keyClick(focus, m_random() % 2 ? Qt::Key_Return : Qt::Key_Escape);
+        }
+        break;
+    }
+    case 12: {
+        QWidget *windows[] = {stats, multi, about};
+        if (QWidget *target = windows[m_random() % 3])
+            target->close();
+        break;
+    }
+    default:
+        if (about)
+            QTest::mouseClick(about->okButton(), Qt::LeftButton);
+        break;
+    }
+    flushDeletes();
+}
+
+void TestRandomUser::checkWhatTheUserSees()
+{
+    const QString at = QStringLiteral(" after action %1").arg(m_action);
+    static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
+
+    // Main window captions: a legal face of each die, or its label.
+    const short dice[] = {0, 1, 2, 3, 4, 5, 8, 9};
+    const int sides[] = {4, 6, 8, 10, 12, 20, 10, 100};
+    const QStringList labels = {"4", "6", "8", "10", "12", "20", "%", "100"};
+    for (int i = 0; i < 8; ++i) {
+        const QString text = m_main->die(dice[i])->text();
+        if (text == labels[i])
+            continue;
+        bool ok = text.contains(digits);
+        const int value = text.toInt();
+        if (dice[i] == 8)
+            ok = ok && text.size() == 2 && value % 10 == 0 && value <= 90;
+        else if (dice[i] == 3)
+            ok = ok && value >= 0 && value <= 10 && !text.startsWith('0') == (value != 0);
+        else
+            ok = ok && value >= 1 && value <= sides[i] && !text.startsWith('0');
+        QVERIFY2(ok, qPrintable("die " + labels[i] + " shows " + text + at));
+    }
+
+    // Each window exists at most once.
+    for (const char *name : {"Main", "CharStat", "ADDice", "About"}) {
+        int count = 0;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            count += w->objectName() == QLatin1String(name);
+        QVERIFY2(count <= 1, qPrintable(QStringLiteral("%1 windows of %2").arg(count).arg(name) + at));
+    }
+
+    if (auto *stats = open<CharStat>("CharStat")) {
+        for (short k = 1; k <= 6; ++k) {
+            QList<int> faces;
+            for (short j = 0; j < 4; ++j)
+                faces << stats->faceLabel(k, j)->text().toInt();
+            const QString total = stats->totalLabel(k)->text();
+            if (faces == QList<int>{1, 2, 3, 4} && total == QLatin1String("18"))
+                continue;
+            std::sort(faces.begin(), faces.end());
+            QVERIFY2(total == QString::number(faces[1] + faces[2] + faces[3]),
+                     qPrintable(QStringLiteral("row %1 total %2").arg(k).arg(total) + at));
+        }
+    }
+
+    if (auto *multi = open<ADDice>("ADDice")) {
+        const QString count = multi->countBox()->text();
+        QVERIFY2(count.size() <= 3 || isSubsequence(count, QStringLiteral("# of Rolls")),
+                 qPrintable("count box holds " + count + at));
+        const QString total = multi->totalLabel()->text();
+        QVERIFY2(total == QLatin1String("TOTAL") || total.contains(digits),
+                 qPrintable("total shows " + total + at));
+        QCOMPARE(multi->dieBox()->count(), 7);
+    }
+}
+
+void TestRandomUser::twentyThousandActions()
+{
+    dice::MersenneSource source;
+    Main window(source);
+    m_main = &window;
+    window.show();
+    for (m_action = 1; m_action <= actions; ++m_action) {
+        act();
+        checkWhatTheUserSees();
+        if (QTest::currentTestFailed())
+            return;
+    }
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w != &window)
+            w->close();
+    flushDeletes();
+}
+
+QTEST_MAIN(TestRandomUser)
+#include "tst_randomuser.moc"

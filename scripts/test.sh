@@ -1,10 +1,22 @@
 #!/usr/bin/env bash
-# Builds Quandrel and runs every test headless: the QTest suites, then the black-box run
-# of the real program on a virtual X display, driven through the accessibility interface.
+# Builds Quandrel and runs every test headless:
+#   1. the QTest suites under CTest (optimised build), packaging checks included;
+#   2. the black-box run of the real program on a virtual X display, driven through the
+#      accessibility interface and real key presses;
+#   3. the QTest suites again, built with AddressSanitizer and UndefinedBehaviorSanitizer;
+#   4. 20 seconds of fuzzing the count conversion.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/deps.sh build packaging blackbox
+scripts/deps.sh build packaging fuzz blackbox
+
 cmake --preset test >/dev/null
 cmake --build --preset test
 ctest --preset test
+
 /usr/bin/python3 tests/blackbox/run.py build/test/app/quandrel
+
+cmake --preset asan >/dev/null
+cmake --build --preset asan
+ctest --preset asan --label-exclude packaging
+
+scripts/fuzz.sh 20

@@ -1,20 +1,21 @@
 #include "faces.h"
 
 #include <charconv>
-#include <cmath>
 
 namespace dice {
 
 int face(Rule rule, int sides, float d)
 {
+    // Every product here is non-negative, so truncating to int is the floor; it is much
+    // cheaper than std::floor where the CPU baseline lacks a rounding instruction.
     const double x = static_cast<double>(d);
     switch (rule) {
     case Rule::Standard:
-        return static_cast<int>(std::floor(x * sides + 1.0));
+        return static_cast<int>(x * sides + 1.0);
     case Rule::ZeroBased:
-        return static_cast<int>(std::floor(x * sides));
+        return static_cast<int>(x * sides);
     case Rule::Tens:
-        return static_cast<int>(std::floor(x * 10.0)) * 10;
+        return static_cast<int>(x * 10.0) * 10;
     }
     return 0;
 }

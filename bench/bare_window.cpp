@@ -1,0 +1,12 @@
+// The baseline: a bare Qt window of the main window's size, reporting its first paint.
+#include "firstpaint.h"
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QWidget window;
+    window.resize(675, 193);
+    FirstPaint probe(&window);
+    window.show();
+    return QApplication::exec();
+}

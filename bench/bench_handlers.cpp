@@ -1,0 +1,73 @@
+// Click handlers on real windows (offscreen): Roll All on the main window, Roll All on
+// the stat roller, and a 999-die request; each against the raw engine calls for the same
+// number of draws.
+#include "adDice.h"
+#include "charstat.h"
+#include "mainwindow.h"
+#include "program.h"
+#include "ratio.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+
+#include <benchmark/benchmark.h>
+
+#include <random>
+
+namespace {
+
+void RawEngineDraws(benchmark::State &state)
+{
+    std::mt19937 engine;
+    const auto draws = state.range(0);
+    for (auto _ : state)
+        for (int64_t i = 0; i < draws; ++i)
+            benchmark::DoNotOptimize(engine());
+}
+BENCHMARK(RawEngineDraws)->Arg(8)->Arg(24)->Arg(999);
+
+void MainRollAll(benchmark::State &state)
+{
+    dice::MersenneSource source;
+    Main window(source);
+    window.show();
+    for (auto _ : state)
+        window.RA_Click();
+}
+BENCHMARK(MainRollAll);
+
+void StatRollAll(benchmark::State &state)
+{
+    dice::MersenneSource source;
+    CharStat window(source);
+    window.show();
+    for (auto _ : state)
+        window.Command1_Click();
+}
+BENCHMARK(StatRollAll);
+
+void Request999(benchmark::State &state)
+{
+    dice::MersenneSource source;
+    ADDice window(source);
+    window.show();
+    window.dieBox()->setCurrentIndex(6);
+    window.countBox()->setText(QStringLiteral("999"));
+    for (auto _ : state)
+        window.MRoll();
+}
+BENCHMARK(Request999);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    setUpProgram();
+    return runWithRatios(argc, argv,
+                         {{"MainRollAll", "RawEngineDraws/8"},
+                          {"StatRollAll", "RawEngineDraws/24"},
+                          {"Request999", "RawEngineDraws/999"}});
+}

@@ -1,0 +1,14 @@
+// Quandrel's start-up, exactly as main() does it, reporting its first paint.
+#include "firstpaint.h"
+#include "mainwindow.h"
+#include "program.h"
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    setUpProgram();
+    Main window(dice::processSource());
+    FirstPaint probe(&window);
+    window.show();
+    return QApplication::exec();
+}

@@ -1,4 +1,5 @@
 #include "about.h"
+#include "programend.h"
 #include "windowslot.h"
 #include "version.h"
 #include "widgettest.h"
@@ -6,7 +7,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <memory>
 
@@ -163,29 +163,14 @@ void TestAbout::reopeningShowsTheSameTexts()
 
 void TestAbout::programRunsOnWhileAboutIsOpen()
 {
-    // Only the event loop decides the program's end, so run it.
     auto mainWindow = std::make_unique<QWidget>();
     mainWindow->show();
     QPointer<About> about = new About;
     about->setAttribute(Qt::WA_DeleteOnClose);
     about->show();
-
-    bool ranOn = false;
-    QTimer closeMain, closeAbout, guard;
-    for (QTimer *t : {&closeMain, &closeAbout, &guard})
-        t->setSingleShot(true);
-    connect(&closeMain, &QTimer::timeout, [&] { mainWindow->close(); });
-    connect(&closeAbout, &QTimer::timeout, [&] {
-        ranOn = !mainWindow->isVisible() && about && about->isVisible();
+    QVERIFY(runsOnUntilLastWindowCloses(mainWindow.get(), about, [&] {
         QTest::keyClick(about->okButton(), Qt::Key_Escape);
-    });
-    connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(2); });
-    closeMain.start(0);
-    closeAbout.start(100);
-    guard.start(5000);
-    QCOMPARE(QApplication::exec(), 0);
-    QVERIFY(ranOn);
-    QVERIFY(guard.isActive());
+    }));
     flushDeletes();
 }
 

@@ -1,9 +1,9 @@
+#include "programend.h"
 #include "windowslot.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
-#include <QTimer>
 
 #include <memory>
 
@@ -84,30 +84,12 @@ void TestWindowSlot::minimisedWindowIsRestored()
 
 void TestWindowSlot::programEndsWithItsLastWindow()
 {
-    // Runs the real event loop: the program's end is decided only while it runs.
     int loads = 0;
     auto mainWindow = std::make_unique<QWidget>();
     mainWindow->show();
     WindowSlot slot([&loads] { return new StandIn(loads); });
     QWidget *secondary = slot.open();
-
-    bool ranOnAfterMainClosed = false;
-    QTimer closeMain, closeSecondary, guard;
-    for (QTimer *t : {&closeMain, &closeSecondary, &guard})
-        t->setSingleShot(true);
-    connect(&closeMain, &QTimer::timeout, [&] { mainWindow->close(); });
-    connect(&closeSecondary, &QTimer::timeout, [&] {
-        ranOnAfterMainClosed = !mainWindow->isVisible() && secondary->isVisible();
-        secondary->close();
-    });
-    connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(2); });
-    closeMain.start(0);
-    closeSecondary.start(100);
-    guard.start(5000);
-
-    QCOMPARE(QApplication::exec(), 0);
-    QVERIFY(ranOnAfterMainClosed);
-    QVERIFY(guard.isActive()); // ended by the last window, not by the guard
+    QVERIFY(runsOnUntilLastWindowCloses(mainWindow.get(), secondary, [&] { secondary->close(); }));
     flushDeletes();
 }
 

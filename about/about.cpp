@@ -36,7 +36,9 @@ const Separator separators[2] = {
 
 constexpr char credit[] = "Designed and programmed by the Quandrel authors";
 
-QLabel *makeLabel(const QString &text, const QRect &geometry, QPalette::ColorRole textRole,
+// A left-aligned, word-wrapping, opaque label whose text takes the palette role `ink`
+// (black for WindowText, the system's button-text colour for ButtonText).
+QLabel *makeLabel(const QString &text, const QRect &geometry, QPalette::ColorRole ink,
                   QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
@@ -45,9 +47,8 @@ QLabel *makeLabel(const QString &text, const QRect &geometry, QPalette::ColorRol
     label->setWordWrap(true);
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, textRole == QPalette::ButtonText
-                                               ? palette.color(QPalette::ButtonText)
-                                               : QColor(Qt::black));
+    palette.setColor(QPalette::WindowText,
+                     ink == QPalette::ButtonText ? palette.color(ink) : QColor(Qt::black));
     label->setPalette(palette);
     return label;
 }

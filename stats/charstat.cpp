@@ -165,6 +165,31 @@ void CharStat::setTotal(short row, const std::string &text)
     m_T.at(row - 1)->setText(QString::fromStdString(text));
 }
 
+QRect CharStat::Shape1(int index)
+{
+    // 0..5 frame the faces of rows 1..6, 6..11 the totals of rows 1..6.
+    const short k = static_cast<short>(index % stats::rows + 1);
+    return index < stats::rows
+               ? twips::rect(facesBoxLeft, innerBoxTop + rowOffset(k), facesBoxWidth, innerBoxHeight)
+               : twips::rect(totalBoxLeft, innerBoxTop + rowOffset(k), totalBoxWidth, innerBoxHeight);
+}
+
+QRect CharStat::Shape2(int index)
+{
+    // Numbered from the bottom: index 0 frames row 6.
+    const short k = static_cast<short>(stats::rows - index);
+    return twips::rect(rowBoxLeft, rowBoxTop + rowOffset(k), rowBoxWidth, rowBoxHeight);
+}
+
+QLine CharStat::Line1(int index)
+{
+    // Numbered from the bottom, three to a row, left to right: 3 * (6 - k) + c.
+    const short k = static_cast<short>(stats::rows - index / 3);
+    const int x = twips::px(separatorLeft + facePitch * (index % 3));
+    return QLine(x, twips::px(separatorTop + rowOffset(k)), x,
+                 twips::px(separatorBottom + rowOffset(k)) - 1);
+}
+
 void CharStat::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -174,24 +199,16 @@ void CharStat::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(ink, 1));
     painter.setBrush(Qt::NoBrush);
-    const auto box = [&](int left, int top, int width, int height) {
-        const QRectF r = QRectF(twips::rect(left, top, width, height)).adjusted(0.5, 0.5, -0.5, -0.5);
-        painter.drawRoundedRect(r, boxRadius, boxRadius);
+    const auto box = [&](const QRect &r) {
+        painter.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), boxRadius, boxRadius);
     };
-    for (short k = 1; k <= stats::rows; ++k) {
-        const int d = rowOffset(k);
-        box(rowBoxLeft, rowBoxTop + d, rowBoxWidth, rowBoxHeight);
-        box(facesBoxLeft, innerBoxTop + d, facesBoxWidth, innerBoxHeight);
-        box(totalBoxLeft, innerBoxTop + d, totalBoxWidth, innerBoxHeight);
-    }
+    for (int i = 0; i < shape2Count; ++i)
+        box(Shape2(i));
+    for (int i = 0; i < shape1Count; ++i)
+        box(Shape1(i));
 
-    // Line1: three one-pixel separators per row between the four faces.
+    // One-pixel solid separators between the faces.
     painter.setRenderHint(QPainter::Antialiasing, false);
-    for (short k = 1; k <= stats::rows; ++k) {
-        const int d = rowOffset(k);
-        for (int c = 0; c < stats::facesPerRow - 1; ++c) {
-            const int x = twips::px(separatorLeft + facePitch * c);
-            painter.drawLine(x, twips::px(separatorTop + d), x, twips::px(separatorBottom + d) - 1);
-        }
-    }
+    for (int i = 0; i < line1Count; ++i)
+        painter.drawLine(Line1(i));
 }

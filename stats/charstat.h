@@ -37,6 +37,15 @@ public:
     QPushButton *reRoll(short k) const;
     QPushButton *rollAll() const { return m_Command1; }
 
+    // The painted boxes and separators, in pixels, by their index in the window's
+    // Shape1, Shape2 and Line1 arrays. Shape2 and Line1 are numbered from the bottom row.
+    static constexpr int shape1Count = 12;
+    static constexpr int shape2Count = 6;
+    static constexpr int line1Count = 18;
+    static QRect Shape1(int index);
+    static QRect Shape2(int index);
+    static QLine Line1(int index);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 

@@ -67,6 +67,8 @@ private slots:
     void layout_data();
     void layout();
     void focusOrder();
+    void boxesAndLines_data();
+    void boxesAndLines();
     void reRollChangesOnlyItsRow_data();
     void reRollChangesOnlyItsRow();
     void rollAllRollsRowsInOrder();
@@ -199,6 +201,30 @@ void TestStats::layout()
         QCOMPARE(label->font().pointSizeF(), 9.75);
         QVERIFY(label->font().bold());
     }
+}
+
+void TestStats::boxesAndLines_data()
+{
+    QTest::addColumn<QRect>("actual");
+    QTest::addColumn<QRect>("pixels");
+    QTest::newRow("Shape1(0) faces of row 1") << CharStat::Shape1(0) << QRect(16, 16, 193, 33);
+    QTest::newRow("Shape1(11) total of row 6") << CharStat::Shape1(11) << QRect(216, 296, 105, 33);
+    QTest::newRow("Shape2(0) is the bottom row") << CharStat::Shape2(0) << QRect(8, 288, 425, 49);
+    QTest::newRow("Shape2(5) is the top row") << CharStat::Shape2(5) << QRect(8, 8, 425, 49);
+    const auto line = [](int i) {
+        const QLine l = CharStat::Line1(i);
+        return QRect(l.p1(), l.p2());
+    };
+    QTest::newRow("Line1(15) top row, left") << line(15) << QRect(QPoint(64, 16), QPoint(64, 47));
+    QTest::newRow("Line1(17) top row, right") << line(17) << QRect(QPoint(160, 16), QPoint(160, 47));
+    QTest::newRow("Line1(0) bottom row, left") << line(0) << QRect(QPoint(64, 296), QPoint(64, 327));
+}
+
+void TestStats::boxesAndLines()
+{
+    QFETCH(QRect, actual);
+    QFETCH(QRect, pixels);
+    QCOMPARE(actual, pixels);
 }
 
 void TestStats::focusOrder()

@@ -231,6 +231,19 @@ class Program:
         subprocess.run(["xdotool", "type", "--delay", "30", "--", text], check=True)
 
 
+def expect(getter, want, what, timeout=3.0):
+    """Waits for a control to show `want` (a click's handler runs a moment after the
+    accessible press), and fails with what it shows instead."""
+    end = time.monotonic() + timeout
+    while True:
+        got = getter()
+        if got == want:
+            return
+        if time.monotonic() > end:
+            raise Failure(f"{what}: {got!r}, expected {want!r}")
+        time.sleep(0.05)
+
+
 def near(actual, expected_twips, tolerance=1):
     """A rectangle in pixels within `tolerance` of one given in twips at 96 dpi."""
     expected = [round(v / 15) for v in expected_twips]

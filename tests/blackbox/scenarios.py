@@ -2,7 +2,7 @@
 
 import time
 
-from harness import Failure, check, near, wait_for
+from harness import Failure, check, expect, near, wait_for
 from reference import Draws
 
 MAIN = "Quandrel"
@@ -157,24 +157,22 @@ def stat_roller(session, program):
         ref.skip(8)
         p.press(rerolls[2])
         want = [str(ref.face(6)) for _ in range(4)]
-        got = [f.name for f in faces[2]]
-        check(got == want, f"row 3 faces {got}, expected {want}")
+        expect(lambda: [f.name for f in faces[2]], want, "row 3 faces")
         values = sorted(int(v) for v in want)
-        check(totals[2].name == str(sum(values[1:])), f"row 3 total {totals[2].name}")
+        expect(lambda: totals[2].name, str(sum(values[1:])), "row 3 total")
         for k in (1, 2, 4, 5, 6):
             check([f.name for f in faces[k - 1]] == ["1", "2", "3", "4"] and totals[k - 1].name == "18",
                   f"row {k} changed")
         # A die on the main window takes the next draw, 13.
         p.press(die_buttons(p, main)[7])
-        check(die_buttons(p, main)[7].name == str(ref.face(100)), "d100 after the stat row")
+        expect(lambda: die_buttons(p, main)[7].name, str(ref.face(100)), "d100 after the stat row")
         # Roll All: 24 draws, row by row.
         p.press(roll_all)
         for k in range(1, 7):
             want = [str(ref.face(6)) for _ in range(4)]
-            got = [f.name for f in faces[k - 1]]
-            check(got == want, f"Roll All row {k}: {got}, expected {want}")
+            expect(lambda: [f.name for f in faces[k - 1]], want, f"Roll All row {k}")
             values = sorted(int(v) for v in want)
-            check(totals[k - 1].name == str(sum(values[1:])), f"Roll All row {k} total")
+            expect(lambda: totals[k - 1].name, str(sum(values[1:])), f"Roll All row {k} total")
 
         # Closing discards what it showed; the next opening shows the placeholders.
         p.request_close(STATS)
@@ -238,11 +236,12 @@ def multiple_dice_roller(session, program):
         ref = Draws()
         # First click: the placeholder becomes "0", nothing is rolled.
         p.press(roll)
-        check(p.text_of(count) == "0" and total.name == "TOTAL", "first click")
+        expect(lambda: p.text_of(count), "0", "count box after the first click")
+        check(total.name == "TOTAL", "total after the first click")
         # "Die 6" with the count box at 0.
         pick_kind(p, combo, 1)
         p.press(roll)
-        check(total.name == "0", f"Die 6 with count 0: {total.name}")
+        expect(lambda: total.name, "0", "Die 6 with count 0")
 
         cases = [("2.9", 1, 6, 2), (" 3 ", 1, 6, 3), ("0", 1, 6, 0), ("-5", 2, 8, 0),
                  (".5", 0, 4, 0), ("-.5", 0, 4, 0), ("1e2", 6, 100, 100), ("+2", 5, 20, 2),
@@ -255,12 +254,12 @@ def multiple_dice_roller(session, program):
             p.press(roll)
             roll_face = ref.zero_based if sides == 10 else ref.face
             want = sum(roll_face(sides) for _ in range(dice))
-            check(total.name == str(want), f"{dice} x d{sides} from {text!r}: {total.name}, expected {want}")
+            expect(lambda: total.name, str(want), f"{dice} x d{sides} from {text!r}")
             if sides == 10:
                 check(0 <= int(total.name) <= 9, "Die 10 above 9")
         # The shared sequence runs on in the main window.
         p.press(die_buttons(p, main)[1])
-        check(die_buttons(p, main)[1].name == str(ref.face(6)), "main d6 after the requests")
+        expect(lambda: die_buttons(p, main)[1].name, str(ref.face(6)), "main d6 after the requests")
 
         # Typing is held to three characters.
         set_count(p, count, "12345")

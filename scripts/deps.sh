@@ -10,7 +10,7 @@ declare -A groups=(
   [build]="cmake ninja-build g++ qt6-base-dev fonts-liberation2"
   [fuzz]="clang-14 libclang-rt-14-dev"
   [packaging]="desktop-file-utils appstream dpkg-dev file binutils-mingw-w64-x86-64"
-  [blackbox]="xvfb xauth xdotool dbus dbus-x11 at-spi2-core python3 python3-pyatspi gir1.2-atspi-2.0 python3-xlib x11-utils"
+  [blackbox]="xvfb xauth xfonts-base xdotool dbus dbus-x11 at-spi2-core python3 python3-pyatspi gir1.2-atspi-2.0 python3-xlib x11-utils"
 )
 
 wanted=()
@@ -32,4 +32,4 @@ sudo=()
 [[ $(id -u) -eq 0 ]] || sudo=(sudo)
 export DEBIAN_FRONTEND=noninteractive
 "${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+"${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null

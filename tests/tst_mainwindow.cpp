@@ -1,5 +1,6 @@
 #include "charstat.h"
 #include "mainwindow.h"
+#include "program.h"
 #include "scriptedsource.h"
 #include "widgettest.h"
 
@@ -13,9 +14,10 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { setUpLikeTheProgram(); }
+    void initTestCase() { setUpProgram(); }
     void cleanup() { flushDeletes(); }
 
+    void identity();
     void startsAsDesigned();
     void geometry_data();
     void geometry();
@@ -50,6 +52,14 @@ QStringList captions(const Main &window)
     return list;
 }
 } // namespace
+
+void TestMainWindow::identity()
+{
+    QCOMPARE(QApplication::applicationName(), QStringLiteral("Quandrel"));
+    QCOMPARE(QApplication::applicationVersion(), QStringLiteral("1.7.0"));
+    QCOMPARE(QApplication::desktopFileName(), QStringLiteral("org.quandrel.Quandrel"));
+    QCOMPARE(QApplication::windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
+}
 
 void TestMainWindow::startsAsDesigned()
 {

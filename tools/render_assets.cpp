@@ -116,6 +116,33 @@ void speckles(QPainter &p, const QRectF &area, double unit, std::mt19937 &random
     }
 }
 
+// The backdrop of a studio photo: `base` with a soft pool of light behind the die,
+// falling off towards the corners, which keep `base` itself.
+void backdrop(QImage &image, const QColor &base)
+{
+    image.fill(base);
+    QPainter p(&image);
+    const QPointF centre(image.width() * 0.5, image.height() * 0.38);
+    QRadialGradient light(centre, std::hypot(image.width(), image.height()) * 0.5);
+    light.setColorAt(0.0, QColor(255, 255, 255, 34));
+    light.setColorAt(1.0, QColor(255, 255, 255, 0));
+    p.fillRect(image.rect(), light);
+}
+
+// Sensor grain: a faint, fixed pattern of noise over the finished picture.
+void grain(QImage &image, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<int> noise(-2, 2);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb c = image.pixel(x, y);
+            const int n = noise(random);
+            image.setPixel(x, y, qRgb(std::clamp(qRed(c) + n, 0, 255), std::clamp(qGreen(c) + n, 0, 255),
+                                      std::clamp(qBlue(c) + n, 0, 255)));
+        }
+}
+
 void contactShadow(QPainter &p, const QRectF &die)
 {
     const QPointF centre(die.center().x() + die.width() * 0.08, die.bottom() - die.height() * 0.02);
@@ -219,7 +246,7 @@ QImage renderPolyhedron(const Die &die, int scale)
     const int w = die.picture.width * scale;
     const int h = die.picture.height * scale;
     QImage image(w, h, QImage::Format_RGB32);
-    image.fill(beige);
+    backdrop(image, beige);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
 
@@ -358,7 +385,7 @@ QImage renderBall(const Picture &picture, int scale)
     const int w = picture.width * scale;
     const int h = picture.height * scale;
     QImage image(w, h, QImage::Format_RGB32);
-    image.fill(lightGrey);
+    backdrop(image, lightGrey);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
 
@@ -389,6 +416,9 @@ QImage renderBall(const Picture &picture, int scale)
         // The lattice starts at the pole that faces the viewer; tilt it a little.
         n = tilt.rotatedVector(n);
         if (n.z() < 0.18f)
+            continue;
+        // The big 100 at the pole covers the two lattice points nearest to it.
+        if (i > 0 && QVector3D::dotProduct(n, tilt.rotatedVector(QVector3D(0, 0, 1))) > 0.946f)
             continue;
         const QVector3D up = faceUp(n, i, i == 0 ? 0 : 25);
         const QVector3D right = QVector3D::crossProduct(up, n);
@@ -479,13 +509,14 @@ QImage renderIcon(int size, bool plain)
 }
 
 // Scales a supersampled picture down in halving steps, so every source pixel counts.
-QImage downscale(QImage image, int width, int height)
+QImage downscale(QImage image, int width, int height, unsigned seed)
 {
     while (image.width() >= 2 * width && image.height() >= 2 * height)
         image = image.scaled(image.width() / 2, image.height() / 2, Qt::IgnoreAspectRatio,
                              Qt::SmoothTransformation);
-    return image.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-        .convertToFormat(QImage::Format_RGB888);
+    image = image.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    grain(image, seed);
+    return image.convertToFormat(QImage::Format_RGB888);
 }
 
 bool save(const QImage &image, const QString &path)
@@ -552,15 +583,16 @@ int main(int argc, char *argv[])
     bool ok = true;
     for (const Die &die : dice) {
         const QImage big = renderPolyhedron(die, supersample * 2);
-        ok &= save(downscale(big, die.picture.width, die.picture.height),
+        ok &= save(downscale(big, die.picture.width, die.picture.height, die.seed),
                    out.filePath(QStringLiteral("%1.bmp").arg(die.picture.name)));
-        ok &= save(downscale(big, die.picture.width * 2, die.picture.height * 2),
+        ok &= save(downscale(big, die.picture.width * 2, die.picture.height * 2, die.seed + 1),
                    out.filePath(QStringLiteral("%1@2x.bmp").arg(die.picture.name)));
     }
     const Picture ball{"d100", 76, 75};
     const QImage big = renderBall(ball, supersample * 2);
-    ok &= save(downscale(big, ball.width, ball.height), out.filePath(QStringLiteral("d100.bmp")));
-    ok &= save(downscale(big, ball.width * 2, ball.height * 2), out.filePath(QStringLiteral("d100@2x.bmp")));
+    ok &= save(downscale(big, ball.width, ball.height, 1000), out.filePath(QStringLiteral("d100.bmp")));
+    ok &= save(downscale(big, ball.width * 2, ball.height * 2, 1001),
+               out.filePath(QStringLiteral("d100@2x.bmp")));
 
     ok &= writeIco(renderIcon(32, false), out.filePath(QStringLiteral("quandrel.ico")));
     ok &= writeIco(renderIcon(32, true), out.filePath(QStringLiteral("quandrel-outline.ico")));

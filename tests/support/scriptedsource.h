@@ -18,7 +18,6 @@ public:
         const std::size_t i = m_taken++;
         return i < m_draws.size() ? m_draws[i] : 0.5f;
     }
-    void push(float draw) { m_draws.push_back(draw); }
     std::size_t taken() const { return m_taken; }
 
 private:

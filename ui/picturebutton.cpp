@@ -15,26 +15,11 @@ PictureButton::PictureButton(const QString &picture, const QString &caption, QWi
 {
 }
 
-QPixmap PictureButton::picture() const
-{
-    return assets::diePicture(m_picture, devicePixelRatioF());
-}
-
 QRect PictureButton::captionRect() const
 {
     const int line = fontMetrics().height();
     const QRect inner = rect().adjusted(frameMargin, frameMargin, -frameMargin, -frameMargin);
     return QRect(inner.left(), inner.bottom() + 1 - line, inner.width(), line);
-}
-
-QRect PictureButton::pictureRect() const
-{
-    const QPixmap pixmap = picture();
-    const QSize size = pixmap.deviceIndependentSize().toSize();
-    const QRect area(rect().left(), rect().top(), width(), captionRect().top());
-    QRect placed(QPoint(0, 0), size);
-    placed.moveCenter(area.center());
-    return placed;
 }
 
 void PictureButton::paintEvent(QPaintEvent *)
@@ -50,9 +35,13 @@ void PictureButton::paintEvent(QPaintEvent *)
         dx = style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this);
         dy = style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this);
     }
-    painter.drawPixmap(pictureRect().translated(dx, dy).topLeft(), picture());
-
+    // The picture is centred in the space above the caption line.
     const QRect caption = captionRect().translated(dx, dy);
+    const QPixmap pixmap = assets::diePicture(m_picture, devicePixelRatioF());
+    QRect placed(QPoint(0, 0), pixmap.deviceIndependentSize().toSize());
+    placed.moveCenter(QRect(dx, dy, width(), caption.top() - dy).center());
+    painter.drawPixmap(placed.topLeft(), pixmap);
+
     painter.drawItemText(caption, Qt::AlignCenter, option.palette, isEnabled(), text(),
                          QPalette::ButtonText);
     if (hasFocus()) {

@@ -14,15 +14,12 @@ public:
     // `picture` is a die picture name understood by assets::diePicture().
     PictureButton(const QString &picture, const QString &caption, QWidget *parent = nullptr);
 
-    // The picture as drawn on a screen of the button's device pixel ratio.
-    QPixmap picture() const;
-    // Where the picture and the caption line are drawn, in widget coordinates.
-    QRect pictureRect() const;
-    QRect captionRect() const;
-
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // The one-line caption strip at the bottom, inside the bevel.
+    QRect captionRect() const;
+
     QString m_picture;
 };

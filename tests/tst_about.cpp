@@ -15,7 +15,7 @@ class TestAbout : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { setUpLikeTheProgram(); }
+    void initTestCase() { setUpProgram(); }
     void cleanup() { flushDeletes(); }
 
     void texts();

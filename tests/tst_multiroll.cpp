@@ -36,7 +36,7 @@ class TestMultiRoll : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { setUpLikeTheProgram(); }
+    void initTestCase() { setUpProgram(); }
     void cleanup() { flushDeletes(); }
 
     // The logic, without a window.

@@ -40,7 +40,7 @@ class TestRandomUser : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { setUpLikeTheProgram(); }
+    void initTestCase() { setUpProgram(); }
     void twentyThousandActions();
 
 private:

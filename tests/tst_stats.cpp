@@ -50,7 +50,7 @@ class TestStats : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { setUpLikeTheProgram(); }
+    void initTestCase() { setUpProgram(); }
     void cleanup() { flushDeletes(); }
 
     // The logic, without a window.

@@ -1,21 +1,11 @@
 #pragma once
 
-#include "accessibility.h"
-#include "assets.h"
-#include "fonts.h"
+#include "program.h" // the widget suites set up the application as the program does
 
 #include <QAccessible>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QWidget>
-
-// Common set-up of the widget suites: the program's fonts and icon, as main() sets them.
-inline void setUpLikeTheProgram()
-{
-    fonts::install();
-    installAccessibleWindows();
-    QApplication::setWindowIcon(assets::programIcon());
-}
 
 // Lets windows closed with WA_DeleteOnClose be destroyed.
 inline void flushDeletes()

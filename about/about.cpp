@@ -73,26 +73,26 @@ About::About(QWidget *parent) : QWidget(parent)
     m_cmdOK->setDefault(true);
     connect(m_cmdOK, &QPushButton::clicked, this, &About::cmdOK_Click);
 
-    const QIcon icons[2] = {assets::programIcon(), assets::outlineIcon()};
-    for (int i = 0; i < 2; ++i) {
+    // The icon column holds picIcon(0) above picIcon(1); the labels stand between them
+    // in the tab order.
+    const auto makeIcon = [this](int index, const QIcon &icon, const QString &name) {
         auto *picture = new QLabel(this);
-        picture->setObjectName(QStringLiteral("picIcon%1").arg(i));
-        picture->setGeometry(iconRect[i]);
-        picture->setPixmap(icons[i].pixmap(QSize(iconPixels, iconPixels), devicePixelRatioF()));
-        picture->setAccessibleName(i == 0 ? QStringLiteral("Program icon")
-                                          : QStringLiteral("Die icon"));
-        if (i == 0) {
-            m_lblDescription = makeLabel(QString::fromLatin1(credit), descriptionRect,
-                                         QPalette::WindowText, this);
-            m_lblDescription->setObjectName(QStringLiteral("lblDescription"));
-            m_lblDisclaimer = makeLabel(QString(), disclaimerRect, QPalette::WindowText, this);
-            m_lblDisclaimer->setObjectName(QStringLiteral("lblDisclaimer"));
-            m_lblTitle = makeLabel(QString(), titleRect, QPalette::WindowText, this);
-            m_lblTitle->setObjectName(QStringLiteral("lblTitle"));
-            m_lblVersion = makeLabel(QString(), versionRect, QPalette::ButtonText, this);
-            m_lblVersion->setObjectName(QStringLiteral("lblVersion"));
-        }
-    }
+        picture->setObjectName(QStringLiteral("picIcon%1").arg(index));
+        picture->setGeometry(iconRect[index]);
+        picture->setPixmap(icon.pixmap(QSize(iconPixels, iconPixels), devicePixelRatioF()));
+        picture->setAccessibleName(name);
+    };
+    makeIcon(0, assets::programIcon(), QStringLiteral("Program icon"));
+    m_lblDescription =
+        makeLabel(QString::fromLatin1(credit), descriptionRect, QPalette::WindowText, this);
+    m_lblDescription->setObjectName(QStringLiteral("lblDescription"));
+    m_lblDisclaimer = makeLabel(QString(), disclaimerRect, QPalette::WindowText, this);
+    m_lblDisclaimer->setObjectName(QStringLiteral("lblDisclaimer"));
+    m_lblTitle = makeLabel(QString(), titleRect, QPalette::WindowText, this);
+    m_lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    m_lblVersion = makeLabel(QString(), versionRect, QPalette::ButtonText, this);
+    m_lblVersion->setObjectName(QStringLiteral("lblVersion"));
+    makeIcon(1, assets::outlineIcon(), QStringLiteral("Die icon"));
 
     Form_Load();
     m_cmdOK->setFocus();

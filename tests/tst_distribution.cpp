@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <array>
-#include <map>
 #include <vector>
 
 Q_DECLARE_METATYPE(dice::Rule)

@@ -193,15 +193,8 @@ void drawNumeral(QPainter &p, const QTransform &onFace, const QString &text, dou
     p.restore();
 }
 
-// What to draw on a visible face of a polyhedron: `label` for the face, given how
-// squarely it faces the viewer.
-struct FaceArt
-{
-    std::function<void(QPainter &, const View &, const Face &, const QVector3D &normal,
-                       const QVector3D &centroid, int order)>
-        draw;
-};
-
+// One polyhedral die: its picture, solid and pose. `decorate` draws numerals or pips on
+// a visible face; `rank` 0 is the face that looks most squarely at the viewer.
 struct Die
 {
     Picture picture;

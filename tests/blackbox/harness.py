@@ -155,36 +155,23 @@ class Program:
         x.flush()
 
     # --- controls ----------------------------------------------------------------------
+    @staticmethod
+    def _descendants(node):
+        for i in range(node.childCount):
+            child = node.getChildAtIndex(i)
+            if child is not None:
+                yield child
+                yield from Program._descendants(child)
+
     def find(self, root, role=None, name=None, index=0):
-        matches = []
-
-        def walk(node):
-            for i in range(node.childCount):
-                child = node.getChildAtIndex(i)
-                if child is None:
-                    continue
-                if (role is None or child.getRoleName() == role) and (name is None or child.name == name):
-                    matches.append(child)
-                walk(child)
-
-        walk(root)
+        matches = [c for c in self._descendants(root)
+                   if (role is None or c.getRoleName() == role) and (name is None or c.name == name)]
         if len(matches) <= index:
             raise Failure(f"no {role} named {name!r} (#{index}) in '{root.name}'")
         return matches[index]
 
     def all(self, root, role):
-        found = []
-
-        def walk(node):
-            for i in range(node.childCount):
-                child = node.getChildAtIndex(i)
-                if child is not None and child.getRoleName() == role:
-                    found.append(child)
-                if child is not None:
-                    walk(child)
-
-        walk(root)
-        return found
+        return [c for c in self._descendants(root) if c.getRoleName() == role]
 
     @staticmethod
     def extents(node):

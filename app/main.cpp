@@ -7,7 +7,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     setUpProgram();
-    Main window(dice::processSource());
+    MainWindow window(dice::processSource());
     window.show();
     return QApplication::exec();
 }

@@ -1,11 +1,11 @@
 #include "mainwindow.h"
 
-#include "about.h"
-#include "adDice.h"
-#include "charstat.h"
+#include "aboutdialog.h"
 #include "diebuttons.h"
 #include "fonts.h"
+#include "multirollerwindow.h"
 #include "picturebutton.h"
+#include "statrollerwindow.h"
 #include "twips.h"
 
 #include <QPushButton>
@@ -22,9 +22,9 @@ constexpr double dieFontPoints = 13.5;
 constexpr QRect rollAllRect = twips::rect(120, 1920, 9855, 375);
 constexpr double rollAllPoints = 12.0;
 
-constexpr QRect charShowRect = twips::rect(120, 2400, 3615, 375);
-constexpr QRect abShowRect = twips::rect(3840, 2400, 2415, 375);
-constexpr QRect adShowRect = twips::rect(6360, 2400, 3615, 375);
+constexpr QRect statRollerRect = twips::rect(120, 2400, 3615, 375);
+constexpr QRect aboutRect = twips::rect(3840, 2400, 2415, 375);
+constexpr QRect multiRollerRect = twips::rect(6360, 2400, 3615, 375);
 
 const DieButton *findDie(short index)
 {
@@ -36,13 +36,15 @@ const DieButton *findDie(short index)
 
 } // namespace
 
-Main::Main(dice::Source &source, QWidget *parent) : QWidget(parent), m_source(source)
+MainWindow::MainWindow(dice::Source &source, QWidget *parent)
+    : QWidget(parent), m_source(source)
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral("Quandrel"));
     resize(twips::px(clientWidth), twips::px(clientHeight));
 
-    // Controls are made in tab order, which sets the focus chain.
+    // Controls are made in tab order, which sets the focus chain. The die buttons are
+    // named after their index: Die0 to Die5, Die8 and Die9.
     const QFont dieFont = fonts::design(dieFontPoints, false);
     for (const DieButton &d : dieButtons) {
         auto *button = new PictureButton(QString::fromLatin1(d.picture),
@@ -52,67 +54,67 @@ Main::Main(dice::Source &source, QWidget *parent) : QWidget(parent), m_source(so
         button->setFont(dieFont);
         button->setAccessibleDescription(QString::fromLatin1(d.description));
         const short index = d.index;
-        connect(button, &QPushButton::clicked, this, [this, index] { Die_Click(index); });
-        m_die[static_cast<std::size_t>(index)] = button;
+        connect(button, &QPushButton::clicked, this, [this, index] { rollDie(index); });
+        m_dieButtons[static_cast<std::size_t>(index)] = button;
     }
 
-    m_RA = new QPushButton(QStringLiteral("Roll All"), this);
-    m_RA->setObjectName(QStringLiteral("RA"));
-    m_RA->setGeometry(rollAllRect);
-    m_RA->setFont(fonts::design(rollAllPoints, true));
-    connect(m_RA, &QPushButton::clicked, this, &Main::RA_Click);
+    m_rollAllButton = new QPushButton(QStringLiteral("Roll All"), this);
+    m_rollAllButton->setObjectName(QStringLiteral("RA"));
+    m_rollAllButton->setGeometry(rollAllRect);
+    m_rollAllButton->setFont(fonts::design(rollAllPoints, true));
+    connect(m_rollAllButton, &QPushButton::clicked, this, &MainWindow::rollAll);
 
-    m_CharShow = new QPushButton(QStringLiteral("Character Stat Roller"), this);
-    m_CharShow->setObjectName(QStringLiteral("CharShow"));
-    m_CharShow->setGeometry(charShowRect);
-    connect(m_CharShow, &QPushButton::clicked, this,
-            [this] { open(m_charStat, [this] { return new CharStat(m_source); }); });
+    m_statRollerButton = new QPushButton(QStringLiteral("Character Stat Roller"), this);
+    m_statRollerButton->setObjectName(QStringLiteral("CharShow"));
+    m_statRollerButton->setGeometry(statRollerRect);
+    connect(m_statRollerButton, &QPushButton::clicked, this,
+            [this] { open(m_statRoller, [this] { return new StatRollerWindow(m_source); }); });
 
-    m_AdShow = new QPushButton(QStringLiteral("Multiple Dice Roller"), this);
-    m_AdShow->setObjectName(QStringLiteral("AdShow"));
-    m_AdShow->setGeometry(adShowRect);
-    connect(m_AdShow, &QPushButton::clicked, this,
-            [this] { open(m_adDice, [this] { return new ADDice(m_source); }); });
+    m_multiRollerButton = new QPushButton(QStringLiteral("Multiple Dice Roller"), this);
+    m_multiRollerButton->setObjectName(QStringLiteral("AdShow"));
+    m_multiRollerButton->setGeometry(multiRollerRect);
+    connect(m_multiRollerButton, &QPushButton::clicked, this,
+            [this] { open(m_multiRoller, [this] { return new MultiRollerWindow(m_source); }); });
 
-    m_AbShow = new QPushButton(QStringLiteral("About"), this);
-    m_AbShow->setObjectName(QStringLiteral("AbShow"));
-    m_AbShow->setGeometry(abShowRect);
-    connect(m_AbShow, &QPushButton::clicked, this,
-            [this] { open(m_about, [] { return new About; }); });
+    m_aboutButton = new QPushButton(QStringLiteral("About"), this);
+    m_aboutButton->setObjectName(QStringLiteral("AbShow"));
+    m_aboutButton->setGeometry(aboutRect);
+    connect(m_aboutButton, &QPushButton::clicked, this,
+            [this] { open(m_about, [] { return new AboutDialog; }); });
 
-    for (QPushButton *button : {m_RA, m_CharShow, m_AdShow, m_AbShow})
+    for (QPushButton *button : {m_rollAllButton, m_statRollerButton, m_multiRollerButton, m_aboutButton})
         button->setAutoDefault(false);
 
-    m_die[0]->setFocus();
+    m_dieButtons[0]->setFocus();
 }
 
-Main::~Main() = default;
+MainWindow::~MainWindow() = default;
 
-QPushButton *Main::die(short index) const
+QPushButton *MainWindow::dieButton(short index) const
 {
-    return findDie(index) ? m_die[static_cast<std::size_t>(index)] : nullptr;
+    return findDie(index) ? m_dieButtons[static_cast<std::size_t>(index)] : nullptr;
 }
 
-void Main::Die_Click(short index)
+void MainWindow::rollDie(short index)
 {
     const DieButton *d = findDie(index);
     if (!d)
         return;
     const int value = dice::face(d->single, d->sides, m_source.next());
-    m_die[static_cast<std::size_t>(index)]->setText(
+    m_dieButtons[static_cast<std::size_t>(index)]->setText(
         QString::fromStdString(dice::faceText(d->single, value)));
 }
 
-void Main::RA_Click()
+void MainWindow::rollAll()
 {
     for (const DieButton &d : dieButtons) {
         const int value = dice::face(d.all, d.sides, m_source.next());
-        m_die[static_cast<std::size_t>(d.index)]->setText(
+        m_dieButtons[static_cast<std::size_t>(d.index)]->setText(
             QString::fromStdString(dice::faceText(d.all, value)));
     }
 }
 
-void Main::open(std::unique_ptr<WindowSlot> &slot, WindowSlot::Loader loader)
+void MainWindow::open(std::unique_ptr<WindowSlot> &slot, WindowSlot::Loader loader)
 {
     if (!slot)
         slot = std::make_unique<WindowSlot>(std::move(loader));

@@ -1,11 +1,11 @@
 // Click handlers on real windows (offscreen): Roll All on the main window, Roll All on
 // the stat roller, and a 999-die request; each against the raw engine calls for the same
 // number of draws.
-#include "adDice.h"
-#include "charstat.h"
 #include "mainwindow.h"
+#include "multirollerwindow.h"
 #include "program.h"
 #include "ratio.h"
+#include "statrollerwindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -30,32 +30,32 @@ BENCHMARK(RawEngineDraws)->Arg(8)->Arg(24)->Arg(999);
 void MainRollAll(benchmark::State &state)
 {
     dice::MersenneSource source;
-    Main window(source);
+    MainWindow window(source);
     window.show();
     for (auto _ : state)
-        window.RA_Click();
+        window.rollAll();
 }
 BENCHMARK(MainRollAll);
 
 void StatRollAll(benchmark::State &state)
 {
     dice::MersenneSource source;
-    CharStat window(source);
+    StatRollerWindow window(source);
     window.show();
     for (auto _ : state)
-        window.Command1_Click();
+        window.rollAll();
 }
 BENCHMARK(StatRollAll);
 
 void Request999(benchmark::State &state)
 {
     dice::MersenneSource source;
-    ADDice window(source);
+    MultiRollerWindow window(source);
     window.show();
     window.dieBox()->setCurrentIndex(6);
     window.countBox()->setText(QStringLiteral("999"));
     for (auto _ : state)
-        window.MRoll();
+        window.roll();
 }
 BENCHMARK(Request999);
 

@@ -1,4 +1,4 @@
-#include "about.h"
+#include "aboutdialog.h"
 #include "programend.h"
 #include "windowslot.h"
 #include "version.h"
@@ -33,7 +33,7 @@ private slots:
 
 void TestAbout::texts()
 {
-    About about;
+    AboutDialog about;
     QCOMPARE(about.windowTitle(), QStringLiteral("About Quandrel"));
     QCOMPARE(about.titleLabel()->text(), QStringLiteral("Quandrel"));
     QCOMPARE(about.versionLabel()->text(),
@@ -61,7 +61,7 @@ void TestAbout::versionText()
 {
     QFETCH(QList<int>, numbers);
     QFETCH(QString, text);
-    QCOMPARE(About::versionText(numbers[0], numbers[1], numbers[2]), text);
+    QCOMPARE(AboutDialog::versionText(numbers[0], numbers[1], numbers[2]), text);
 }
 
 void TestAbout::layout_data()
@@ -81,7 +81,7 @@ void TestAbout::layout()
 {
     QFETCH(QString, name);
     QFETCH(QRect, pixels);
-    About about;
+    AboutDialog about;
     auto *control = about.findChild<QWidget *>(name);
     QVERIFY(control);
     QCOMPARE(control->geometry(), pixels);
@@ -91,7 +91,7 @@ void TestAbout::layout()
 
 void TestAbout::fixedDialogFrame()
 {
-    About about;
+    AboutDialog about;
     about.show();
     QCOMPARE(about.size(), QSize(382, 150));
     QCOMPARE(about.minimumSize(), about.size());
@@ -122,7 +122,7 @@ void TestAbout::closingKeys()
 {
     QFETCH(int, key);
     QFETCH(bool, focusOnLabel);
-    QPointer<About> about = new About;
+    QPointer<AboutDialog> about = new AboutDialog;
     about->setAttribute(Qt::WA_DeleteOnClose);
     about->show();
     QVERIFY(QTest::qWaitForWindowActive(about));
@@ -136,7 +136,7 @@ void TestAbout::closingKeys()
 
 void TestAbout::closeBoxCloses()
 {
-    QPointer<About> about = new About;
+    QPointer<AboutDialog> about = new AboutDialog;
     about->setAttribute(Qt::WA_DeleteOnClose);
     about->show();
     QVERIFY(about->close());
@@ -146,15 +146,15 @@ void TestAbout::closeBoxCloses()
 
 void TestAbout::reopeningShowsTheSameTexts()
 {
-    WindowSlot slot([] { return new About; });
+    WindowSlot slot([] { return new AboutDialog; });
     const auto texts = [&slot] {
-        auto *about = static_cast<About *>(slot.open());
+        auto *about = static_cast<AboutDialog *>(slot.open());
         return QStringList{about->windowTitle(), about->titleLabel()->text(),
                            about->versionLabel()->text(), about->descriptionLabel()->text()};
     };
     const QStringList first = texts();
     QCOMPARE(texts(), first); // opening an open window changes nothing
-    QTest::mouseClick(static_cast<About *>(slot.window())->okButton(), Qt::LeftButton);
+    QTest::mouseClick(static_cast<AboutDialog *>(slot.window())->okButton(), Qt::LeftButton);
     flushDeletes();
     QVERIFY(!slot.window());
     QCOMPARE(texts(), first);
@@ -165,7 +165,7 @@ void TestAbout::programRunsOnWhileAboutIsOpen()
 {
     auto mainWindow = std::make_unique<QWidget>();
     mainWindow->show();
-    QPointer<About> about = new About;
+    QPointer<AboutDialog> about = new AboutDialog;
     about->setAttribute(Qt::WA_DeleteOnClose);
     about->show();
     QVERIFY(runsOnUntilLastWindowCloses(mainWindow.get(), about, [&] {

@@ -2,7 +2,7 @@
 // over a million rolls at fixed seeds, at a significance level of 0.001.
 #include "faces.h"
 #include "source.h"
-#include "statroll.h"
+#include "statroller.h"
 
 #include <QTest>
 
@@ -98,7 +98,7 @@ void TestDistribution::statRowTotals()
     Row row;
     std::vector<long> counts(16, 0);
     for (int i = 0; i < rolls; ++i) {
-        stats::Roll(row, source, 1);
+        stats::rollRow(row, source, 1);
         ++counts[static_cast<std::size_t>(std::stoi(row.total) - 3)];
     }
     const double chi = chiSquare(counts, exact);

@@ -1,4 +1,4 @@
-#include "charstat.h"
+#include "statrollerwindow.h"
 #include "mainwindow.h"
 #include "program.h"
 #include "scriptedsource.h"
@@ -44,11 +44,11 @@ namespace {
 const QStringList initialCaptions = {"4", "6", "8", "10", "12", "20", "%", "100"};
 const short dieIndexes[] = {0, 1, 2, 3, 4, 5, 8, 9};
 
-QStringList captions(const Main &window)
+QStringList captions(const MainWindow &window)
 {
     QStringList list;
     for (short i : dieIndexes)
-        list << window.die(i)->text();
+        list << window.dieButton(i)->text();
     return list;
 }
 } // namespace
@@ -64,13 +64,13 @@ void TestMainWindow::identity()
 void TestMainWindow::startsAsDesigned()
 {
     ScriptedSource source;
-    Main window(source);
+    MainWindow window(source);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QCOMPARE(window.windowTitle(), QStringLiteral("Quandrel"));
     QCOMPARE(window.size(), QSize(675, 193));
     QCOMPARE(captions(window), initialCaptions);
-    QCOMPARE(QApplication::focusWidget(), window.die(0));
+    QCOMPARE(QApplication::focusWidget(), window.dieButton(0));
     QVERIFY(!window.windowIcon().isNull());
     QCOMPARE(source.taken(), 0u);
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(&window);
@@ -101,7 +101,7 @@ void TestMainWindow::geometry()
     QFETCH(QString, name);
     QFETCH(QRect, pixels);
     ScriptedSource source;
-    Main window(source);
+    MainWindow window(source);
     auto *control = window.findChild<QWidget *>(name);
     QVERIFY(control);
     QCOMPARE(control->geometry(), pixels);
@@ -110,7 +110,7 @@ void TestMainWindow::geometry()
 void TestMainWindow::tabOrder()
 {
     ScriptedSource source;
-    Main window(source);
+    MainWindow window(source);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     const QStringList expected = {"Die0", "Die1", "Die2", "Die3", "Die4", "Die5", "Die8",
@@ -126,8 +126,8 @@ void TestMainWindow::tabOrder()
 void TestMainWindow::fonts()
 {
     ScriptedSource source;
-    Main window(source);
-    const QFont die = window.die(9)->font();
+    MainWindow window(source);
+    const QFont die = window.dieButton(9)->font();
     QCOMPARE(die.family(), QStringLiteral("MS Sans Serif"));
     QCOMPARE(die.pointSizeF(), 13.5);
     QVERIFY(!die.bold());
@@ -141,17 +141,17 @@ void TestMainWindow::fonts()
 void TestMainWindow::accessibleNames()
 {
     ScriptedSource source({0.0f});
-    Main window(source);
+    MainWindow window(source);
     const QStringList descriptions = {
         "four-sided die", "six-sided die",    "eight-sided die",     "ten-sided die",
         "twelve-sided die", "twenty-sided die", "percentile tens die", "hundred-sided die"};
     for (int i = 0; i < 8; ++i) {
-        QPushButton *button = window.die(dieIndexes[i]);
+        QPushButton *button = window.dieButton(dieIndexes[i]);
         QCOMPARE(accessibleText(button, QAccessible::Name), initialCaptions[i]);
         QCOMPARE(accessibleText(button, QAccessible::Description), descriptions[i]);
     }
-    window.Die_Click(8);
-    QCOMPARE(accessibleText(window.die(8), QAccessible::Name), QStringLiteral("00"));
+    window.rollDie(8);
+    QCOMPARE(accessibleText(window.dieButton(8), QAccessible::Name), QStringLiteral("00"));
     for (const char *name : {"RA", "CharShow", "AdShow", "AbShow"}) {
         auto *button = window.findChild<QPushButton *>(name);
         QCOMPARE(accessibleText(button, QAccessible::Name), button->text());
@@ -161,13 +161,13 @@ void TestMainWindow::accessibleNames()
 void TestMainWindow::controlsStayPutWhenResized()
 {
     ScriptedSource source;
-    Main window(source);
+    MainWindow window(source);
     window.show();
-    const QRect before = window.die(9)->geometry();
+    const QRect before = window.dieButton(9)->geometry();
     window.resize(1200, 700);
-    QCOMPARE(window.die(9)->geometry(), before);
+    QCOMPARE(window.dieButton(9)->geometry(), before);
     window.resize(300, 100); // too small: the controls are cut off, not moved
-    QCOMPARE(window.die(9)->geometry(), before);
+    QCOMPARE(window.dieButton(9)->geometry(), before);
     QCOMPARE(window.findChild<QPushButton *>("AdShow")->geometry(), QRect(424, 160, 241, 25));
 }
 
@@ -198,10 +198,10 @@ void TestMainWindow::singleRoll()
     QFETCH(float, draw);
     QFETCH(QString, caption);
     ScriptedSource source({draw});
-    Main window(source);
+    MainWindow window(source);
     window.show();
-    QTest::mouseClick(window.die(static_cast<short>(index)), Qt::LeftButton);
-    QCOMPARE(window.die(static_cast<short>(index))->text(), caption);
+    QTest::mouseClick(window.dieButton(static_cast<short>(index)), Qt::LeftButton);
+    QCOMPARE(window.dieButton(static_cast<short>(index))->text(), caption);
     QCOMPARE(source.taken(), 1u);
 }
 
@@ -220,7 +220,7 @@ void TestMainWindow::rollAll()
     QFETCH(float, draw);
     QFETCH(QStringList, expected);
     ScriptedSource source(std::vector<float>(8, draw));
-    Main window(source);
+    MainWindow window(source);
     window.show();
     QTest::mouseClick(window.findChild<QPushButton *>("RA"), Qt::LeftButton);
     QCOMPARE(captions(window), expected);
@@ -231,7 +231,7 @@ void TestMainWindow::rollAllTakesEightDrawsInOrder()
     // Draw k lands on the k-th die of the order 0, 1, 2, 3, 4, 5, 8, 9.
     ScriptedSource source({0.0f, largestDraw, 0.0f, largestDraw, 0.0f, largestDraw, 0.0f,
                            largestDraw});
-    Main window(source);
+    MainWindow window(source);
     window.show();
     QTest::mouseClick(window.findChild<QPushButton *>("RA"), Qt::LeftButton);
     QCOMPARE(source.taken(), 8u);
@@ -241,10 +241,10 @@ void TestMainWindow::rollAllTakesEightDrawsInOrder()
 void TestMainWindow::indexWithoutDieDoesNothing()
 {
     ScriptedSource source;
-    Main window(source);
+    MainWindow window(source);
     for (short index : {short(-1), short(6), short(7), short(10), short(32767)}) {
-        window.Die_Click(index);
-        QVERIFY(!window.die(index));
+        window.rollDie(index);
+        QVERIFY(!window.dieButton(index));
     }
     QCOMPARE(source.taken(), 0u);
     QCOMPARE(captions(window), initialCaptions);
@@ -253,10 +253,10 @@ void TestMainWindow::indexWithoutDieDoesNothing()
 void TestMainWindow::singleRollChangesOnlyItsButton()
 {
     ScriptedSource source({0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, largestDraw});
-    Main window(source);
-    window.RA_Click();
+    MainWindow window(source);
+    window.rollAll();
     QStringList expected = captions(window);
-    window.Die_Click(5); // the ninth draw
+    window.rollDie(5); // the ninth draw
     expected[5] = QStringLiteral("20");
     QCOMPARE(captions(window), expected);
 }
@@ -264,7 +264,7 @@ void TestMainWindow::singleRollChangesOnlyItsButton()
 void TestMainWindow::freshRunFirstRollAll()
 {
     dice::MersenneSource source;
-    Main window(source);
+    MainWindow window(source);
     window.show();
     QTest::mouseClick(window.findChild<QPushButton *>("RA"), Qt::LeftButton);
     QCOMPARE(captions(window), (QStringList{"4", "1", "8", "9", "2", "20", "90", "23"}));
@@ -274,14 +274,14 @@ void TestMainWindow::sameClicksSameResults()
 {
     const auto run = [] {
         dice::MersenneSource source;
-        Main window(source);
+        MainWindow window(source);
         window.show();
         QStringList seen;
         for (short i : {9, 3, 3, 8, 0, 9}) {
-            QTest::mouseClick(window.die(i), Qt::LeftButton);
-            seen << window.die(i)->text();
+            QTest::mouseClick(window.dieButton(i), Qt::LeftButton);
+            seen << window.dieButton(i)->text();
         }
-        window.RA_Click();
+        window.rollAll();
         return seen + captions(window);
     };
     QCOMPARE(run(), run());
@@ -291,16 +291,16 @@ void TestMainWindow::rollElsewhereShiftsTheSequence()
 {
     const auto secondD100 = [](bool rollStatsBetween) {
         dice::MersenneSource source;
-        Main window(source);
+        MainWindow window(source);
         window.show();
-        QTest::mouseClick(window.die(9), Qt::LeftButton);
+        QTest::mouseClick(window.dieButton(9), Qt::LeftButton);
         if (rollStatsBetween) {
             QTest::mouseClick(window.findChild<QPushButton *>("CharShow"), Qt::LeftButton);
-            auto *stats = static_cast<CharStat *>(window.charStat()->window());
-            QTest::mouseClick(stats->reRoll(1), Qt::LeftButton);
+            auto *stats = static_cast<StatRollerWindow *>(window.statRoller()->window());
+            QTest::mouseClick(stats->reRollButton(1), Qt::LeftButton);
         }
-        QTest::mouseClick(window.die(9), Qt::LeftButton);
-        return window.die(9)->text();
+        QTest::mouseClick(window.dieButton(9), Qt::LeftButton);
+        return window.dieButton(9)->text();
     };
     // Plain run: draws 1 and 2 go to the d100. With a stat row between, draw 6 does.
     QCOMPARE(secondD100(false), QStringLiteral("14"));
@@ -310,7 +310,7 @@ void TestMainWindow::rollElsewhereShiftsTheSequence()
 void TestMainWindow::openingButtonsOpenOneWindowEach()
 {
     ScriptedSource source;
-    Main window(source);
+    MainWindow window(source);
     window.show();
     const auto count = [](const char *name) {
         int n = 0;

@@ -1,5 +1,5 @@
-#include "adDice.h"
-#include "multiroll.h"
+#include "multirollerwindow.h"
+#include "multiroller.h"
 #include "scriptedsource.h"
 #include "widgettest.h"
 
@@ -152,7 +152,7 @@ void TestMultiRoll::request()
     form.count = count.toStdString();
     form.position = position;
     ScriptedSource source(std::vector<float>(200, 0.0f)); // every die shows its least face
-    multiroll::MRoll(form, source);
+    multiroll::roll(form, source);
     QCOMPARE(QString::fromStdString(form.count), countAfter);
     QCOMPARE(QString::fromStdString(form.total), total);
     QCOMPARE(int(source.taken()), draws);
@@ -178,7 +178,7 @@ void TestMultiRoll::sumsAreExactPastSixteenBits()
     form.count = count.toStdString();
     form.position = position;
     ScriptedSource source(std::vector<float>(40000, largestDraw)); // every die at its highest
-    multiroll::MRoll(form, source);
+    multiroll::roll(form, source);
     QCOMPARE(QString::fromStdString(form.total), total);
 }
 
@@ -188,10 +188,10 @@ void TestMultiRoll::tenSidedStaysBelowTen()
     form.count = "1";
     form.position = 3;
     ScriptedSource highest({largestDraw});
-    multiroll::MRoll(form, highest);
+    multiroll::roll(form, highest);
     QCOMPARE(form.total, std::string("9"));
     ScriptedSource lowest({0.0f});
-    multiroll::MRoll(form, lowest);
+    multiroll::roll(form, lowest);
     QCOMPARE(form.total, std::string("0"));
 }
 
@@ -233,7 +233,7 @@ void TestMultiRoll::userEdits()
 void TestMultiRoll::loadsAsDesigned()
 {
     ScriptedSource source;
-    ADDice window(source);
+    MultiRollerWindow window(source);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QCOMPARE(window.windowTitle(), QStringLiteral("Muliple Dice Roller"));
@@ -269,14 +269,14 @@ void TestMultiRoll::layout()
     QFETCH(QString, name);
     QFETCH(QRect, pixels);
     ScriptedSource source;
-    ADDice window(source);
+    MultiRollerWindow window(source);
     QCOMPARE(window.findChild<QWidget *>(name)->geometry(), pixels);
 }
 
 void TestMultiRoll::firstClickOnlyReplacesPlaceholder()
 {
     ScriptedSource source;
-    ADDice window(source);
+    MultiRollerWindow window(source);
     window.show();
     QTest::mouseClick(window.rollButton(), Qt::LeftButton);
     QCOMPARE(window.countBox()->text(), QStringLiteral("0"));
@@ -287,7 +287,7 @@ void TestMultiRoll::firstClickOnlyReplacesPlaceholder()
 void TestMultiRoll::pickAndRoll()
 {
     ScriptedSource source({0.0f, largestDraw, 0.5f});
-    ADDice window(source);
+    MultiRollerWindow window(source);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     // Arrow keys pick entries: down twice from nothing is "Die 6".
@@ -305,7 +305,7 @@ void TestMultiRoll::pickAndRoll()
 void TestMultiRoll::typingIsLimitedToThree()
 {
     ScriptedSource source;
-    ADDice window(source);
+    MultiRollerWindow window(source);
     window.show();
     QLineEdit *count = window.countBox();
     count->setFocus();
@@ -322,7 +322,7 @@ void TestMultiRoll::typingIsLimitedToThree()
 void TestMultiRoll::pasteIsCutToFit()
 {
     ScriptedSource source;
-    ADDice window(source);
+    MultiRollerWindow window(source);
     window.show();
     QLineEdit *count = window.countBox();
     count->setFocus();
@@ -340,7 +340,7 @@ void TestMultiRoll::pasteIsCutToFit()
 void TestMultiRoll::programTextIsShownWhole()
 {
     ScriptedSource source;
-    ADDice window(source);
+    MultiRollerWindow window(source);
     window.show();
     QLineEdit *count = window.countBox();
     QCOMPARE(count->text(), QStringLiteral("# of Rolls"));
@@ -355,7 +355,7 @@ void TestMultiRoll::programTextIsShownWhole()
 void TestMultiRoll::typingIntoDieBoxDropsTheSelection()
 {
     ScriptedSource source;
-    ADDice window(source);
+    MultiRollerWindow window(source);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     window.dieBox()->setCurrentIndex(6);
@@ -379,7 +379,7 @@ void TestMultiRoll::typingIntoDieBoxDropsTheSelection()
 void TestMultiRoll::twoClicksAreIndependent()
 {
     ScriptedSource source({largestDraw, largestDraw, 0.0f, 0.0f});
-    ADDice window(source);
+    MultiRollerWindow window(source);
     window.show();
     window.dieBox()->setCurrentIndex(5);
     window.countBox()->setText(QStringLiteral("2"));

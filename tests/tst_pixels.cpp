@@ -4,9 +4,9 @@
 //
 // On a mismatch the rendering and a difference image are written next to the build and
 // their paths printed. QUANDREL_UPDATE_PIXELS=1 writes the renderings as new references.
-#include "about.h"
-#include "adDice.h"
-#include "charstat.h"
+#include "aboutdialog.h"
+#include "multirollerwindow.h"
+#include "statrollerwindow.h"
 #include "mainwindow.h"
 #include "scriptedsource.h"
 #include "widgettest.h"
@@ -25,34 +25,34 @@ namespace {
 // Largest difference in any colour channel that still counts as the same pixel.
 constexpr int tolerance = 16;
 
-enum class Window { Main, Stats, Multi, About };
+enum class Window { MainWindow, Stats, Multi, AboutDialog };
 
 std::unique_ptr<QWidget> build(Window which, ScriptedSource &source, bool rolled)
 {
     switch (which) {
-    case Window::Main: {
-        auto window = std::make_unique<Main>(source);
+    case Window::MainWindow: {
+        auto window = std::make_unique<MainWindow>(source);
         if (rolled)
-            window->RA_Click();
+            window->rollAll();
         return window;
     }
     case Window::Stats: {
-        auto window = std::make_unique<CharStat>(source);
+        auto window = std::make_unique<StatRollerWindow>(source);
         if (rolled)
-            window->Command1_Click();
+            window->rollAll();
         return window;
     }
     case Window::Multi: {
-        auto window = std::make_unique<ADDice>(source);
+        auto window = std::make_unique<MultiRollerWindow>(source);
         if (rolled) {
             window->dieBox()->setCurrentIndex(5);
             window->countBox()->setText(QStringLiteral("3"));
-            window->MRoll();
+            window->roll();
         }
         return window;
     }
-    case Window::About:
-        return std::make_unique<About>();
+    case Window::AboutDialog:
+        return std::make_unique<AboutDialog>();
     }
     return nullptr;
 }
@@ -105,13 +105,13 @@ void TestPixels::windows_data()
     QTest::addColumn<int>("window");
     QTest::addColumn<bool>("rolled");
     QTest::addColumn<QString>("name");
-    QTest::newRow("main window") << int(Window::Main) << false << "main";
-    QTest::newRow("main window after Roll All") << int(Window::Main) << true << "main-rolled";
+    QTest::newRow("main window") << int(Window::MainWindow) << false << "main";
+    QTest::newRow("main window after Roll All") << int(Window::MainWindow) << true << "main-rolled";
     QTest::newRow("stat roller") << int(Window::Stats) << false << "stats";
     QTest::newRow("stat roller after Roll All") << int(Window::Stats) << true << "stats-rolled";
     QTest::newRow("multiple roller") << int(Window::Multi) << false << "multiroll";
     QTest::newRow("multiple roller after 3 x d20") << int(Window::Multi) << true << "multiroll-rolled";
-    QTest::newRow("about") << int(Window::About) << false << "about";
+    QTest::newRow("about") << int(Window::AboutDialog) << false << "about";
 }
 
 void TestPixels::windows()

@@ -1,8 +1,8 @@
 // A seeded random user: thousands of clicks, keys, typed and pasted texts across all four
 // windows, checking after every action what a user can see.
-#include "about.h"
-#include "adDice.h"
-#include "charstat.h"
+#include "aboutdialog.h"
+#include "multirollerwindow.h"
+#include "statrollerwindow.h"
 #include "mainwindow.h"
 #include "widgettest.h"
 
@@ -51,7 +51,7 @@ private:
     void typeInto(QLineEdit *field);
 
     std::mt19937 m_random{userSeed};
-    Main *m_main = nullptr;
+    MainWindow *m_main = nullptr;
     int m_action = 0;
 };
 
@@ -96,15 +96,15 @@ void TestRandomUser::typeInto(QLineEdit *field)
 
 void TestRandomUser::act()
 {
-    auto *stats = open<CharStat>("CharStat");
-    auto *multi = open<ADDice>("ADDice");
-    auto *about = open<About>("About");
+    auto *stats = open<StatRollerWindow>("CharStat");
+    auto *multi = open<MultiRollerWindow>("ADDice");
+    auto *about = open<AboutDialog>("About");
     const short dice[] = {0, 1, 2, 3, 4, 5, 8, 9};
 
     switch (m_random() % 14) {
     case 0:
     case 1:
-        QTest::mouseClick(m_main->die(dice[m_random() % 8]), Qt::LeftButton);
+        QTest::mouseClick(m_main->dieButton(dice[m_random() % 8]), Qt::LeftButton);
         break;
     case 2:
         QTest::mouseClick(m_main->findChild<QPushButton *>("RA"), Qt::LeftButton);
@@ -116,8 +116,8 @@ void TestRandomUser::act()
     }
     case 4:
         if (stats)
-            QTest::mouseClick(m_random() % 7 == 0 ? stats->rollAll()
-                                                  : stats->reRoll(short(m_random() % 6 + 1)),
+            QTest::mouseClick(m_random() % 7 == 0 ? stats->rollAllButton()
+                                                  : stats->reRollButton(short(m_random() % 6 + 1)),
                               Qt::LeftButton);
         break;
     case 5:
@@ -168,12 +168,12 @@ void TestRandomUser::checkWhatTheUserSees()
     const QString at = QStringLiteral(" after action %1").arg(m_action);
     static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
 
-    // Main window captions: a legal face of each die, or its label.
+    // MainWindow window captions: a legal face of each die, or its label.
     const short dice[] = {0, 1, 2, 3, 4, 5, 8, 9};
     const int sides[] = {4, 6, 8, 10, 12, 20, 10, 100};
     const QStringList labels = {"4", "6", "8", "10", "12", "20", "%", "100"};
     for (int i = 0; i < 8; ++i) {
-        const QString text = m_main->die(dice[i])->text();
+        const QString text = m_main->dieButton(dice[i])->text();
         if (text == labels[i])
             continue;
         // Shortest decimal text of a face in range; the percentile die writes 0 as "00".
@@ -197,7 +197,7 @@ void TestRandomUser::checkWhatTheUserSees()
         QVERIFY2(count <= 1, qPrintable(QStringLiteral("%1 windows of %2").arg(count).arg(name) + at));
     }
 
-    if (auto *stats = open<CharStat>("CharStat")) {
+    if (auto *stats = open<StatRollerWindow>("CharStat")) {
         for (short k = 1; k <= 6; ++k) {
             QList<int> faces;
             for (short j = 0; j < 4; ++j)
@@ -211,7 +211,7 @@ void TestRandomUser::checkWhatTheUserSees()
         }
     }
 
-    if (auto *multi = open<ADDice>("ADDice")) {
+    if (auto *multi = open<MultiRollerWindow>("ADDice")) {
         const QString count = multi->countBox()->text();
         QVERIFY2(count.size() <= 3 || isSubsequence(count, QStringLiteral("# of Rolls")),
                  qPrintable("count box holds " + count + at));
@@ -225,7 +225,7 @@ void TestRandomUser::checkWhatTheUserSees()
 void TestRandomUser::twentyThousandActions()
 {
     dice::MersenneSource source;
-    Main window(source);
+    MainWindow window(source);
     m_main = &window;
     window.show();
     for (m_action = 1; m_action <= actions; ++m_action) {

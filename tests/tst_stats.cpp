@@ -1,6 +1,6 @@
-#include "charstat.h"
+#include "statrollerwindow.h"
 #include "scriptedsource.h"
-#include "statroll.h"
+#include "statroller.h"
 #include "widgettest.h"
 
 #include <QLabel>
@@ -96,7 +96,7 @@ void TestStats::totals()
     Board board;
     for (short j = 0; j < 4; ++j)
         board.faces[2][j] = std::string(1, faces[j].toLatin1());
-    stats::total(board, 3);
+    stats::writeTotal(board, 3);
     QCOMPARE(QString::fromStdString(board.totals[2]), total);
     QVERIFY(board.totals[0].empty() && board.totals[3].empty());
 }
@@ -119,7 +119,7 @@ void TestStats::minimum()
     QFETCH(int, smallest);
     const short a = short(values[0]), b = short(values[1]), c = short(values[2]),
                 d = short(values[3]);
-    QCOMPARE(int(stats::min(a, b, c, d)), smallest);
+    QCOMPARE(int(stats::lowest(a, b, c, d)), smallest);
     QCOMPARE(QList<int>({a, b, c, d}), values); // arguments untouched
 }
 
@@ -138,8 +138,8 @@ void TestStats::rowOutsideRangeDoesNothing()
     Board board;
     ScriptedSource source;
     const short k = short(row);
-    stats::Roll(board, source, k);
-    stats::total(board, k);
+    stats::rollRow(board, source, k);
+    stats::writeTotal(board, k);
     QCOMPARE(source.taken(), 0u);
     for (const auto &total : board.totals)
         QVERIFY(total.empty());
@@ -149,7 +149,7 @@ void TestStats::rollTakesFourDrawsLeftToRight()
 {
     Board board;
     ScriptedSource source({drawFor(2), drawFor(6), drawFor(1), drawFor(5)});
-    stats::Roll(board, source, 4);
+    stats::rollRow(board, source, 4);
     QCOMPARE(source.taken(), 4u);
     QCOMPARE(board.faces[3], (std::array<std::string, 4>{"2", "6", "1", "5"}));
     QCOMPARE(board.totals[3], std::string("13"));
@@ -158,7 +158,7 @@ void TestStats::rollTakesFourDrawsLeftToRight()
 void TestStats::opensWithPlaceholders()
 {
     ScriptedSource source;
-    CharStat window(source);
+    StatRollerWindow window(source);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QCOMPARE(window.windowTitle(), QStringLiteral("Character Stat Roller"));
@@ -167,9 +167,9 @@ void TestStats::opensWithPlaceholders()
         for (short j = 0; j < 4; ++j)
             QCOMPARE(window.faceLabel(k, j)->text(), QString::number(j + 1));
         QCOMPARE(window.totalLabel(k)->text(), QStringLiteral("18"));
-        QCOMPARE(window.reRoll(k)->text(), QStringLiteral("Re-Roll"));
+        QCOMPARE(window.reRollButton(k)->text(), QStringLiteral("Re-Roll"));
     }
-    QCOMPARE(QApplication::focusWidget(), window.rollAll());
+    QCOMPARE(QApplication::focusWidget(), window.rollAllButton());
     QCOMPARE(source.taken(), 0u);
 }
 
@@ -192,7 +192,7 @@ void TestStats::layout()
     QFETCH(QString, name);
     QFETCH(QRect, pixels);
     ScriptedSource source;
-    CharStat window(source);
+    StatRollerWindow window(source);
     auto *control = window.findChild<QWidget *>(name);
     QVERIFY(control);
     QCOMPARE(control->geometry(), pixels);
@@ -207,17 +207,17 @@ void TestStats::boxesAndLines_data()
 {
     QTest::addColumn<QRect>("actual");
     QTest::addColumn<QRect>("pixels");
-    QTest::newRow("Shape1(0) faces of row 1") << CharStat::Shape1(0) << QRect(16, 16, 193, 33);
-    QTest::newRow("Shape1(11) total of row 6") << CharStat::Shape1(11) << QRect(216, 296, 105, 33);
-    QTest::newRow("Shape2(0) is the bottom row") << CharStat::Shape2(0) << QRect(8, 288, 425, 49);
-    QTest::newRow("Shape2(5) is the top row") << CharStat::Shape2(5) << QRect(8, 8, 425, 49);
+    QTest::newRow("inner box 0: faces of row 1") << StatRollerWindow::innerBox(0) << QRect(16, 16, 193, 33);
+    QTest::newRow("inner box 11: total of row 6") << StatRollerWindow::innerBox(11) << QRect(216, 296, 105, 33);
+    QTest::newRow("row frame 0 is the bottom row") << StatRollerWindow::rowFrame(0) << QRect(8, 288, 425, 49);
+    QTest::newRow("row frame 5 is the top row") << StatRollerWindow::rowFrame(5) << QRect(8, 8, 425, 49);
     const auto line = [](int i) {
-        const QLine l = CharStat::Line1(i);
+        const QLine l = StatRollerWindow::separator(i);
         return QRect(l.p1(), l.p2());
     };
-    QTest::newRow("Line1(15) top row, left") << line(15) << QRect(QPoint(64, 16), QPoint(64, 47));
-    QTest::newRow("Line1(17) top row, right") << line(17) << QRect(QPoint(160, 16), QPoint(160, 47));
-    QTest::newRow("Line1(0) bottom row, left") << line(0) << QRect(QPoint(64, 296), QPoint(64, 327));
+    QTest::newRow("separator 15: top row, left") << line(15) << QRect(QPoint(64, 16), QPoint(64, 47));
+    QTest::newRow("separator 17: top row, right") << line(17) << QRect(QPoint(160, 16), QPoint(160, 47));
+    QTest::newRow("separator 0: bottom row, left") << line(0) << QRect(QPoint(64, 296), QPoint(64, 327));
 }
 
 void TestStats::boxesAndLines()
@@ -230,7 +230,7 @@ void TestStats::boxesAndLines()
 void TestStats::focusOrder()
 {
     ScriptedSource source;
-    CharStat window(source);
+    StatRollerWindow window(source);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QStringList seen{QApplication::focusWidget()->objectName()};
@@ -253,9 +253,9 @@ void TestStats::reRollChangesOnlyItsRow()
 {
     QFETCH(int, index);
     ScriptedSource source({drawFor(5), drawFor(5), drawFor(6), drawFor(2)});
-    CharStat window(source);
+    StatRollerWindow window(source);
     window.show();
-    QTest::mouseClick(window.reRoll(short(index + 1)), Qt::LeftButton);
+    QTest::mouseClick(window.reRollButton(short(index + 1)), Qt::LeftButton);
     QCOMPARE(source.taken(), 4u);
     for (short k = 1; k <= 6; ++k) {
         QStringList faces;
@@ -274,9 +274,9 @@ void TestStats::rollAllRollsRowsInOrder()
     for (int k = 1; k <= 6; ++k)
         draws.insert(draws.end(), 4, drawFor(k));
     ScriptedSource source(draws);
-    CharStat window(source);
+    StatRollerWindow window(source);
     window.show();
-    QTest::mouseClick(window.rollAll(), Qt::LeftButton);
+    QTest::mouseClick(window.rollAllButton(), Qt::LeftButton);
     QCOMPARE(source.taken(), 24u);
     for (short k = 1; k <= 6; ++k) {
         for (short j = 0; j < 4; ++j)
@@ -288,11 +288,11 @@ void TestStats::rollAllRollsRowsInOrder()
 void TestStats::totalsAlwaysMatchFaces()
 {
     dice::MersenneSource source;
-    CharStat window(source);
+    StatRollerWindow window(source);
     window.show();
     const QRegularExpression digitsOnly(QStringLiteral("^[0-9]+$"));
     for (int click = 0; click < 200; ++click) {
-        QPushButton *button = click % 7 == 6 ? window.rollAll() : window.reRoll(short(click % 7 + 1));
+        QPushButton *button = click % 7 == 6 ? window.rollAllButton() : window.reRollButton(short(click % 7 + 1));
         QTest::mouseClick(button, Qt::LeftButton);
         for (short k = 1; k <= 6; ++k) {
             QStringList faces;

@@ -1,19 +1,20 @@
 #include "accessibility.h"
 
 #include <QAccessibleWidget>
-#include <QWidget>
+#include <QDialog>
 
 namespace {
 
-QAccessibleInterface *windowFactory(const QString &className, QObject *object)
+// Gives every top-level window the role of a window, and every dialog that of a dialog,
+// whatever its class is called. Popups and tool tips keep their own roles.
+QAccessibleInterface *windowFactory(const QString &, QObject *object)
 {
     auto *widget = qobject_cast<QWidget *>(object);
     if (!widget || !widget->isWindow())
         return nullptr;
-    if (className == QLatin1String("About"))
+    if (qobject_cast<QDialog *>(widget))
         return new QAccessibleWidget(widget, QAccessible::Dialog);
-    if (className == QLatin1String("Main") || className == QLatin1String("CharStat") ||
-        className == QLatin1String("ADDice"))
+    if (widget->windowType() == Qt::Window)
         return new QAccessibleWidget(widget, QAccessible::Window);
     return nullptr;
 }

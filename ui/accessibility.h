@@ -1,5 +1,5 @@
 #pragma once
 
 // Makes the program's top-level windows known to assistive technology as windows
-// (the About window as a dialog) rather than as plain panes. Call once at start-up.
+// (dialogs as dialogs) rather than as plain panes. Call once at start-up.
 void installAccessibleWindows();

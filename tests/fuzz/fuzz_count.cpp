@@ -1,6 +1,6 @@
 // Differential fuzzing of the count conversion against an independent reference: a
 // regular expression for the accepted grammar, and strtod in the C locale for the value.
-#include "multiroll.h"
+#include "multiroller.h"
 
 #include <clocale>
 #include <cmath>

@@ -1,10 +1,9 @@
-#include "about.h"
+#include "aboutdialog.h"
 
 #include "assets.h"
 #include "twips.h"
 #include "version.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -21,7 +20,7 @@ constexpr QRect titleRect = twips::rect(1050, 240, 3885, 480);
 constexpr QRect versionRect = twips::rect(1050, 780, 3885, 225);
 constexpr int iconPixels = 32;
 
-// Line1, painted in this order so that member 0 lies over member 1.
+// The etched separator: a white line painted over a grey one.
 struct Separator
 {
     QPoint from;
@@ -30,8 +29,8 @@ struct Separator
     int width;
 };
 const Separator separators[2] = {
-    {twips::point(120, 1680), twips::point(5684, 1680), QColor(128, 128, 128), 1}, // Line1(1)
-    {twips::point(105, 1680), twips::point(5654, 1680), QColor(255, 255, 255), 2}, // Line1(0)
+    {twips::point(120, 1680), twips::point(5684, 1680), QColor(128, 128, 128), 1},
+    {twips::point(105, 1680), twips::point(5654, 1680), QColor(255, 255, 255), 2},
 };
 
 constexpr char credit[] = "Designed and programmed by the Quandrel authors";
@@ -55,7 +54,7 @@ QLabel *makeLabel(const QString &text, const QRect &geometry, QPalette::ColorRol
 
 } // namespace
 
-About::About(QWidget *parent) : QWidget(parent)
+AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("About"));
     // A tool window has no task-bar button; the hints leave only the title and close box.
@@ -67,11 +66,11 @@ About::About(QWidget *parent) : QWidget(parent)
     setGeometry(QRect(screenPosition, size()));
 
     // Made in tab order.
-    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    m_cmdOK->setGeometry(okRect);
-    m_cmdOK->setDefault(true);
-    connect(m_cmdOK, &QPushButton::clicked, this, &About::cmdOK_Click);
+    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton->setObjectName(QStringLiteral("cmdOK"));
+    m_okButton->setGeometry(okRect);
+    m_okButton->setDefault(true);
+    connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
 
     // The icon column holds picIcon(0) above picIcon(1); the labels stand between them
     // in the tab order.
@@ -83,55 +82,36 @@ About::About(QWidget *parent) : QWidget(parent)
         picture->setAccessibleName(name);
     };
     makeIcon(0, assets::programIcon(), QStringLiteral("Program icon"));
-    m_lblDescription =
+    m_descriptionLabel =
         makeLabel(QString::fromLatin1(credit), descriptionRect, QPalette::WindowText, this);
-    m_lblDescription->setObjectName(QStringLiteral("lblDescription"));
-    m_lblDisclaimer = makeLabel(QString(), disclaimerRect, QPalette::WindowText, this);
-    m_lblDisclaimer->setObjectName(QStringLiteral("lblDisclaimer"));
-    m_lblTitle = makeLabel(QString(), titleRect, QPalette::WindowText, this);
-    m_lblTitle->setObjectName(QStringLiteral("lblTitle"));
-    m_lblVersion = makeLabel(QString(), versionRect, QPalette::ButtonText, this);
-    m_lblVersion->setObjectName(QStringLiteral("lblVersion"));
+    m_descriptionLabel->setObjectName(QStringLiteral("lblDescription"));
+    m_disclaimerLabel = makeLabel(QString(), disclaimerRect, QPalette::WindowText, this);
+    m_disclaimerLabel->setObjectName(QStringLiteral("lblDisclaimer"));
+    m_titleLabel = makeLabel(QString(), titleRect, QPalette::WindowText, this);
+    m_titleLabel->setObjectName(QStringLiteral("lblTitle"));
+    m_versionLabel = makeLabel(QString(), versionRect, QPalette::ButtonText, this);
+    m_versionLabel->setObjectName(QStringLiteral("lblVersion"));
     makeIcon(1, assets::outlineIcon(), QStringLiteral("Die icon"));
 
-    Form_Load();
-    m_cmdOK->setFocus();
+    load();
+    m_okButton->setFocus();
 }
 
-QString About::versionText(int major, int minor, int revision)
+QString AboutDialog::versionText(int major, int minor, int revision)
 {
     return QStringLiteral("Version %1.%2.%3").arg(major).arg(minor).arg(revision);
 }
 
-void About::Form_Load()
+void AboutDialog::load()
 {
     const QString title = QString::fromLatin1(quandrel::applicationTitle);
     setWindowTitle(QStringLiteral("About ") + title);
-    m_lblVersion->setText(
+    m_versionLabel->setText(
         versionText(quandrel::versionMajor, quandrel::versionMinor, quandrel::versionRevision));
-    m_lblTitle->setText(title);
+    m_titleLabel->setText(title);
 }
 
-void About::cmdOK_Click()
-{
-    close();
-}
-
-void About::keyPressEvent(QKeyEvent *event)
-{
-    // cmdOK is both the default and the cancel button, wherever the focus is.
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-        m_cmdOK->click();
-        return;
-    default:
-        QWidget::keyPressEvent(event);
-    }
-}
-
-void About::paintEvent(QPaintEvent *)
+void AboutDialog::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     for (const Separator &line : separators) {

@@ -1,4 +1,4 @@
-#include "statroll.h"
+#include "statroller.h"
 
 #include "faces.h"
 
@@ -26,7 +26,7 @@ double number(const std::string &text)
 
 } // namespace
 
-void Roll(Captions &captions, dice::Source &source, const short &k)
+void rollRow(Captions &captions, dice::Source &source, short k)
 {
     if (!isRow(k))
         return;
@@ -34,17 +34,17 @@ void Roll(Captions &captions, dice::Source &source, const short &k)
         const int value = dice::face(dice::Rule::Standard, dieSides, source.next());
         captions.setFace(k, j, dice::numberText(value));
     }
-    total(captions, k);
+    writeTotal(captions, k);
 }
 
-short min(const short &a, const short &b, const short &c, const short &d)
+short lowest(short a, short b, short c, short d)
 {
     const short e = a > b ? b : a;
     const short g = c > d ? d : c;
     return e > g ? g : e;
 }
 
-void total(Captions &captions, const short &k)
+void writeTotal(Captions &captions, short k)
 {
     if (!isRow(k))
         return;
@@ -54,7 +54,7 @@ void total(Captions &captions, const short &k)
         face[j] = std::trunc(number(captions.face(k, j)));
         whole[j] = static_cast<short>(face[j]);
     }
-    const short m = min(whole[0], whole[1], whole[2], whole[3]);
+    const short m = lowest(whole[0], whole[1], whole[2], whole[3]);
     const double sum = std::trunc(face[1] + face[0] + face[2] + face[3]);
     captions.setTotal(k, dice::numberText(static_cast<long long>(std::floor(sum - m))));
 }

@@ -22,14 +22,14 @@ public:
 
 // For row k in 1..6: rolls four six-sided dice into the row's faces, left to right, one
 // draw each, then writes the row's total. Any other k does nothing and takes no draw.
-void Roll(Captions &captions, dice::Source &source, const short &k);
+void rollRow(Captions &captions, dice::Source &source, short k);
 
-// The smallest of the four values; the arguments are left unchanged.
-short min(const short &a, const short &b, const short &c, const short &d);
+// The smallest of the four values.
+short lowest(short a, short b, short c, short d);
 
 // For row k in 1..6: reads the four face captions back and writes, as the row's total,
 // their sum less the smallest of them (the sum of the three highest). The captions must
 // hold whole numbers. Any other k does nothing.
-void total(Captions &captions, const short &k);
+void writeTotal(Captions &captions, short k);
 
 } // namespace stats

@@ -58,7 +58,7 @@ public:
 // One roll request. The placeholder count becomes "0"; with no kind selected (a
 // position outside 0..6) nothing else happens. Otherwise rolls the count's number of
 // dice of the selected kind, one draw each, and writes their sum, summed from 0.
-void MRoll(View &view, dice::Source &source);
+void roll(View &view, dice::Source &source);
 
 // Holds a user's edit of the count box to the user limit. `before` is the text before
 // the edit, `after` the text the edit would leave and `cursor` the caret after it. An edit

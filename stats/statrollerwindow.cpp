@@ -1,4 +1,4 @@
-#include "charstat.h"
+#include "statrollerwindow.h"
 
 #include "fonts.h"
 #include "twips.h"
@@ -25,17 +25,17 @@ constexpr int reRollLeft = 4920;
 constexpr int reRollTop = 240;
 constexpr int reRollWidth = 1455;
 constexpr int reRollHeight = 495;
-constexpr int facesBoxLeft = 240;   // Shape1(k - 1)
+constexpr int facesBoxLeft = 240;   // inner box k - 1
 constexpr int facesBoxWidth = 2895;
-constexpr int totalBoxLeft = 3240;  // Shape1(k + 5)
+constexpr int totalBoxLeft = 3240;  // inner box k + 5
 constexpr int totalBoxWidth = 1575;
 constexpr int innerBoxTop = 240;
 constexpr int innerBoxHeight = 495;
-constexpr int rowBoxLeft = 120;     // Shape2(6 - k)
+constexpr int rowBoxLeft = 120;     // row frame 6 - k
 constexpr int rowBoxTop = 120;
 constexpr int rowBoxWidth = 6375;
 constexpr int rowBoxHeight = 735;
-constexpr int separatorLeft = 960;  // Line1(3 * (6 - k) + c), c = 0..2
+constexpr int separatorLeft = 960;  // separator 3 * (6 - k) + c, c = 0..2
 constexpr int separatorTop = 240;
 constexpr int separatorBottom = 720;
 
@@ -64,12 +64,14 @@ QLabel *makeLabel(const char *text, const QFont &font, QWidget *parent)
 
 } // namespace
 
-CharStat::CharStat(dice::Source &source, QWidget *parent) : QWidget(parent), m_source(source)
+StatRollerWindow::StatRollerWindow(dice::Source &source, QWidget *parent)
+    : QWidget(parent), m_source(source)
 {
     setObjectName(QStringLiteral("CharStat"));
     setWindowTitle(QStringLiteral("Character Stat Roller"));
     resize(twips::px(clientWidth), twips::px(clientHeight));
 
+    // Object names follow the label arrays: R1_0 is face 0 of row 1, T0 the total of row 1.
     const QFont labelFont = fonts::design(labelPoints, true);
     for (short k = 1; k <= stats::rows; ++k) {
         const int d = rowOffset(k);
@@ -78,22 +80,22 @@ CharStat::CharStat(dice::Source &source, QWidget *parent) : QWidget(parent), m_s
             label->setObjectName(QStringLiteral("R%1_%2").arg(k).arg(j));
             label->setGeometry(
                 twips::rect(faceLeft + facePitch * j, labelTop + d, faceWidth, labelHeight));
-            m_R[k - 1][j] = label;
+            m_faceLabels[k - 1][j] = label;
         }
     }
     for (short k = 1; k <= stats::rows; ++k) {
         QLabel *label = makeLabel(initialTotal, labelFont, this);
         label->setObjectName(QStringLiteral("T%1").arg(k - 1));
         label->setGeometry(twips::rect(totalLeft, labelTop + rowOffset(k), totalWidth, labelHeight));
-        m_T[k - 1] = label;
+        m_totalLabels[k - 1] = label;
     }
 
     // Focus order: Roll All, then the six Re-Roll buttons from the top.
-    m_Command1 = new QPushButton(QStringLiteral("Roll All"), this);
-    m_Command1->setObjectName(QStringLiteral("Command1"));
-    m_Command1->setGeometry(rollAllRect);
-    m_Command1->setFont(fonts::design(rollAllPoints, false));
-    connect(m_Command1, &QPushButton::clicked, this, &CharStat::Command1_Click);
+    m_rollAllButton = new QPushButton(QStringLiteral("Roll All"), this);
+    m_rollAllButton->setObjectName(QStringLiteral("Command1"));
+    m_rollAllButton->setGeometry(rollAllRect);
+    m_rollAllButton->setFont(fonts::design(rollAllPoints, false));
+    connect(m_rollAllButton, &QPushButton::clicked, this, &StatRollerWindow::rollAll);
 
     for (short k = 1; k <= stats::rows; ++k) {
         auto *button = new QPushButton(QStringLiteral("Re-Roll"), this);
@@ -102,113 +104,101 @@ CharStat::CharStat(dice::Source &source, QWidget *parent) : QWidget(parent), m_s
             twips::rect(reRollLeft, reRollTop + rowOffset(k), reRollWidth, reRollHeight));
         button->setAccessibleDescription(QStringLiteral("Re-roll row %1").arg(k));
         const short index = static_cast<short>(k - 1);
-        connect(button, &QPushButton::clicked, this, [this, index] { RRol_Click(index); });
-        m_RRol[k - 1] = button;
+        connect(button, &QPushButton::clicked, this, [this, index] { reRoll(index); });
+        m_reRollButtons[k - 1] = button;
     }
 
-    m_Command1->setFocus();
+    m_rollAllButton->setFocus();
 }
 
-void CharStat::Roll(const short &k)
+void StatRollerWindow::rollRow(short k)
 {
-    stats::Roll(*this, m_source, k);
+    stats::rollRow(*this, m_source, k);
 }
 
-short CharStat::min(const short &a, const short &b, const short &c, const short &d) const
+void StatRollerWindow::reRoll(short i)
 {
-    return stats::min(a, b, c, d);
+    rollRow(static_cast<short>(i + 1));
 }
 
-void CharStat::total(const short &k)
-{
-    stats::total(*this, k);
-}
-
-void CharStat::RRol_Click(short i)
-{
-    Roll(static_cast<short>(i + 1));
-}
-
-void CharStat::Command1_Click()
+void StatRollerWindow::rollAll()
 {
     for (short k = 1; k <= stats::rows; ++k)
-        Roll(k);
+        rollRow(k);
 }
 
-QLabel *CharStat::faceLabel(short k, short j) const
+QLabel *StatRollerWindow::faceLabel(short k, short j) const
 {
-    return m_R.at(k - 1).at(j);
+    return m_faceLabels.at(k - 1).at(j);
 }
 
-QLabel *CharStat::totalLabel(short k) const
+QLabel *StatRollerWindow::totalLabel(short k) const
 {
-    return m_T.at(k - 1);
+    return m_totalLabels.at(k - 1);
 }
 
-QPushButton *CharStat::reRoll(short k) const
+QPushButton *StatRollerWindow::reRollButton(short k) const
 {
-    return m_RRol.at(k - 1);
+    return m_reRollButtons.at(k - 1);
 }
 
-std::string CharStat::face(short row, short j) const
+std::string StatRollerWindow::face(short row, short j) const
 {
     return faceLabel(row, j)->text().toStdString();
 }
 
-void CharStat::setFace(short row, short j, const std::string &text)
+void StatRollerWindow::setFace(short row, short j, const std::string &text)
 {
     faceLabel(row, j)->setText(QString::fromStdString(text));
 }
 
-void CharStat::setTotal(short row, const std::string &text)
+void StatRollerWindow::setTotal(short row, const std::string &text)
 {
-    m_T.at(row - 1)->setText(QString::fromStdString(text));
+    totalLabel(row)->setText(QString::fromStdString(text));
 }
 
-QRect CharStat::Shape1(int index)
+QRect StatRollerWindow::innerBox(int index)
 {
-    // 0..5 frame the faces of rows 1..6, 6..11 the totals of rows 1..6.
     const short k = static_cast<short>(index % stats::rows + 1);
     return index < stats::rows
                ? twips::rect(facesBoxLeft, innerBoxTop + rowOffset(k), facesBoxWidth, innerBoxHeight)
                : twips::rect(totalBoxLeft, innerBoxTop + rowOffset(k), totalBoxWidth, innerBoxHeight);
 }
 
-QRect CharStat::Shape2(int index)
+QRect StatRollerWindow::rowFrame(int index)
 {
-    // Numbered from the bottom: index 0 frames row 6.
     const short k = static_cast<short>(stats::rows - index);
     return twips::rect(rowBoxLeft, rowBoxTop + rowOffset(k), rowBoxWidth, rowBoxHeight);
 }
 
-QLine CharStat::Line1(int index)
+QLine StatRollerWindow::separator(int index)
 {
-    // Numbered from the bottom, three to a row, left to right: 3 * (6 - k) + c.
+    // Three to a row, left to right.
     const short k = static_cast<short>(stats::rows - index / 3);
     const int x = twips::px(separatorLeft + facePitch * (index % 3));
     return QLine(x, twips::px(separatorTop + rowOffset(k)), x,
                  twips::px(separatorBottom + rowOffset(k)) - 1);
 }
 
-void CharStat::paintEvent(QPaintEvent *)
+void StatRollerWindow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const QColor ink = palette().color(QPalette::WindowText);
 
-    // Shape1 and Shape2 share one style: a one-pixel rounded outline, no fill.
+    // Row frames and inner boxes share one style: a one-pixel rounded outline, no fill.
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(ink, 1));
     painter.setBrush(Qt::NoBrush);
     const auto box = [&](const QRect &r) {
         painter.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), boxRadius, boxRadius);
     };
-    for (int i = 0; i < shape2Count; ++i)
-        box(Shape2(i));
-    for (int i = 0; i < shape1Count; ++i)
-        box(Shape1(i));
+    for (int i = 0; i < rowFrameCount; ++i)
+        box(rowFrame(i));
+    for (int i = 0; i < innerBoxCount; ++i)
+        box(innerBox(i));
 
     // One-pixel solid separators between the faces.
     painter.setRenderHint(QPainter::Antialiasing, false);
-    for (int i = 0; i < line1Count; ++i)
-        painter.drawLine(Line1(i));
+    for (int i = 0; i < separatorCount; ++i)
+        painter.drawLine(separator(i));
 }

@@ -1,4 +1,4 @@
-#include "multiroll.h"
+#include "multiroller.h"
 
 #include <algorithm>
 #include <charconv>
@@ -117,7 +117,7 @@ int countFor(std::string_view text)
     return static_cast<int>(whole);
 }
 
-void MRoll(View &view, dice::Source &source)
+void roll(View &view, dice::Source &source)
 {
     if (view.countText() == placeholder)
         view.setCountText("0");

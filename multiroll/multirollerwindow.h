@@ -1,6 +1,6 @@
 #pragma once
 
-#include "multiroll.h"
+#include "multiroller.h"
 #include "source.h"
 
 #include <QWidget>
@@ -12,26 +12,26 @@ class QPushButton;
 
 // The multiple dice roller: rolls one chosen die kind a typed number of times and
 // shows the sum.
-class ADDice final : public QWidget, private multiroll::View
+class MultiRollerWindow final : public QWidget, private multiroll::View
 {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(ADDice)
+    Q_DISABLE_COPY_MOVE(MultiRollerWindow)
 
 public:
-    // Builds the controls and runs the load step. Dice draw from `source`, which must
+    // Builds the controls and fills the die list. Dice draw from `source`, which must
     // outlive the window.
-    explicit ADDice(dice::Source &source, QWidget *parent = nullptr);
+    explicit MultiRollerWindow(dice::Source &source, QWidget *parent = nullptr);
 
     // One roll request from the current count text and die selection.
-    void MRoll();
+    void roll();
 
-    QComboBox *dieBox() const { return m_DieBox; }
-    QLineEdit *countBox() const { return m_xRoll; }
-    QLabel *totalLabel() const { return m_total; }
-    QPushButton *rollButton() const { return m_Roll; }
+    QComboBox *dieBox() const { return m_dieBox; }
+    QLineEdit *countBox() const { return m_countBox; }
+    QLabel *totalLabel() const { return m_totalLabel; }
+    QPushButton *rollButton() const { return m_rollButton; }
 
 private:
-    void Form_Load();
+    void fillDieBox();
     void dieTextEdited();
     void countEdited();
 
@@ -41,9 +41,9 @@ private:
     void setTotalText(const std::string &text) override;
 
     dice::Source &m_source;
-    QComboBox *m_DieBox = nullptr;
-    QLineEdit *m_xRoll = nullptr;
-    QLabel *m_total = nullptr;
-    QPushButton *m_Roll = nullptr;
+    QComboBox *m_dieBox = nullptr;
+    QLineEdit *m_countBox = nullptr;
+    QLabel *m_totalLabel = nullptr;
+    QPushButton *m_rollButton = nullptr;
     QString m_countShown; // the count text as it stood before the user's latest edit
 };

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+
+// The About window: a fixed dialog with the program's title, version and a credit
+// line beside two die icons. OK is the default and the cancel button, so OK, Enter,
+// Esc and the close box all close it.
+class AboutDialog final : public QDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(AboutDialog)
+
+public:
+    // Builds the controls and fills in the title and version texts.
+    explicit AboutDialog(QWidget *parent = nullptr);
+
+    // "Version " and the three version numbers joined by ".", e.g. "Version 1.7.0".
+    static QString versionText(int major, int minor, int revision);
+
+    // Where the client area's top-left corner opens on the screen, in pixels.
+    static constexpr QPoint screenPosition{156, 129};
+
+    QPushButton *okButton() const { return m_okButton; }
+    QLabel *titleLabel() const { return m_titleLabel; }
+    QLabel *versionLabel() const { return m_versionLabel; }
+    QLabel *descriptionLabel() const { return m_descriptionLabel; }
+    QLabel *disclaimerLabel() const { return m_disclaimerLabel; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void load();
+
+    QPushButton *m_okButton = nullptr;
+    QLabel *m_descriptionLabel = nullptr;
+    QLabel *m_disclaimerLabel = nullptr;
+    QLabel *m_titleLabel = nullptr;
+    QLabel *m_versionLabel = nullptr;
+};

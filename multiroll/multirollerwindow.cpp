@@ -1,0 +1,132 @@
+#include "multirollerwindow.h"
+
+#include "fonts.h"
+#include "twips.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+constexpr int clientWidth = 2580;
+constexpr int clientHeight = 1710;
+constexpr QRect dieBoxRect = twips::rect(120, 120, 1335, 315);
+constexpr QRect countRect = twips::rect(1560, 120, 855, 375);
+constexpr QRect totalRect = twips::rect(120, 1080, 2295, 495);
+constexpr QRect rollRect = twips::rect(120, 600, 2295, 375);
+constexpr double totalPoints = 12.0;
+
+constexpr char dieBoxText[] = "DIE";
+constexpr char totalText[] = "TOTAL";
+
+} // namespace
+
+MultiRollerWindow::MultiRollerWindow(dice::Source &source, QWidget *parent)
+    : QWidget(parent), m_source(source)
+{
+    setObjectName(QStringLiteral("ADDice"));
+    // The title is spelled as the program has always shown it, "Muliple" and all.
+    setWindowTitle(QStringLiteral("Muliple Dice Roller"));
+    resize(twips::px(clientWidth), twips::px(clientHeight));
+
+    // Made in tab order: DieBox, xRoll, total, Roll.
+    m_dieBox = new QComboBox(this);
+    m_dieBox->setObjectName(QStringLiteral("DieBox"));
+    m_dieBox->setGeometry(dieBoxRect);
+    m_dieBox->setEditable(true);
+    m_dieBox->setInsertPolicy(QComboBox::NoInsert);
+    m_dieBox->setAccessibleName(QStringLiteral("Die kind"));
+    // Only picking an entry selects a kind: no completion, and leaving the field with
+    // typed text never selects a matching entry behind the user's back.
+    m_dieBox->setCompleter(nullptr);
+    disconnect(m_dieBox->lineEdit(), &QLineEdit::editingFinished, m_dieBox, nullptr);
+    m_dieBox->setEditText(QString::fromLatin1(dieBoxText));
+    connect(m_dieBox->lineEdit(), &QLineEdit::textEdited, this, &MultiRollerWindow::dieTextEdited);
+
+    // The user may type at most userLimit characters; the program's own texts may be
+    // longer, so the limit is kept on user edits rather than with setMaxLength().
+    m_countBox = new QLineEdit(QString::fromLatin1(multiroll::placeholder), this);
+    m_countBox->setObjectName(QStringLiteral("xRoll"));
+    m_countBox->setGeometry(countRect);
+    m_countBox->setAccessibleName(QStringLiteral("Number of rolls"));
+    m_countShown = m_countBox->text();
+    connect(m_countBox, &QLineEdit::textEdited, this, &MultiRollerWindow::countEdited);
+    connect(m_countBox, &QLineEdit::textChanged, this, [this] { m_countShown = m_countBox->text(); });
+
+    m_totalLabel = new QLabel(QString::fromLatin1(totalText), this);
+    m_totalLabel->setObjectName(QStringLiteral("total"));
+    m_totalLabel->setGeometry(totalRect);
+    m_totalLabel->setFont(fonts::design(totalPoints, true));
+    m_totalLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    m_rollButton = new QPushButton(QStringLiteral("Roll"), this);
+    m_rollButton->setObjectName(QStringLiteral("Roll"));
+    m_rollButton->setGeometry(rollRect);
+    m_rollButton->setAutoDefault(false);
+    connect(m_rollButton, &QPushButton::clicked, this, &MultiRollerWindow::roll);
+
+    fillDieBox();
+    m_dieBox->setFocus();
+}
+
+void MultiRollerWindow::fillDieBox()
+{
+    for (std::size_t i = 0; i < multiroll::kinds.size(); ++i)
+        m_dieBox->insertItem(static_cast<int>(i), QString::fromLatin1(multiroll::kinds[i].text));
+    // Adding to an empty list selects its first entry; the box starts with none.
+    m_dieBox->setCurrentIndex(-1);
+    m_dieBox->setEditText(QString::fromLatin1(dieBoxText));
+}
+
+void MultiRollerWindow::roll()
+{
+    multiroll::roll(*this, m_source);
+}
+
+void MultiRollerWindow::dieTextEdited()
+{
+    // Typed text names no entry: drop the selection so the shown text and the kind
+    // rolled never disagree. Dropping it clears the field, so put the text back.
+    if (m_dieBox->currentIndex() < 0)
+        return;
+    QLineEdit *field = m_dieBox->lineEdit();
+    const QString text = field->text();
+    const int cursor = field->cursorPosition();
+    m_dieBox->setCurrentIndex(-1);
+    field->setText(text);
+    field->setCursorPosition(cursor);
+}
+
+void MultiRollerWindow::countEdited()
+{
+    const QString edited = m_countBox->text();
+    int cursor = m_countBox->cursorPosition();
+    const QString limited = QString::fromStdU16String(
+        multiroll::limitEdit(m_countShown.toStdU16String(), edited.toStdU16String(), cursor));
+    if (limited != edited) {
+        m_countBox->setText(limited);
+        m_countBox->setCursorPosition(cursor);
+    }
+}
+
+std::string MultiRollerWindow::countText() const
+{
+    return m_countBox->text().toStdString();
+}
+
+void MultiRollerWindow::setCountText(const std::string &text)
+{
+    m_countBox->setText(QString::fromStdString(text));
+}
+
+int MultiRollerWindow::selectedPosition() const
+{
+    return m_dieBox->currentIndex();
+}
+
+void MultiRollerWindow::setTotalText(const std::string &text)
+{
+    m_totalLabel->setText(QString::fromStdString(text));
+}

@@ -78,8 +78,11 @@ void TestDistribution::dieKinds()
     std::vector<long> counts(static_cast<std::size_t>(sides), 0);
     const int lowest = rule == dice::Rule::Standard ? 1 : 0;
     const int step = rule == dice::Rule::Tens ? 10 : 1;
-    for (int i = 0; i < rolls; ++i)
-        ++counts[static_cast<std::size_t>((dice::face(rule, sides, source.next()) - lowest) / step)];
+    for (int i = 0; i < rolls; ++i) {
+        const int slot = (dice::face(rule, sides, source.next()) - lowest) / step;
+        QVERIFY2(slot >= 0 && slot < sides, qPrintable(QStringLiteral("slot %1").arg(slot)));
+        ++counts[static_cast<std::size_t>(slot)];
+    }
     const double chi = chiSquare(counts, std::vector<double>(counts.size(), 1.0 / sides));
     QVERIFY2(chi < critical, qPrintable(QStringLiteral("chi-square %1").arg(chi)));
 }
@@ -99,7 +102,9 @@ void TestDistribution::statRowTotals()
     std::vector<long> counts(16, 0);
     for (int i = 0; i < rolls; ++i) {
         stats::rollRow(row, source, 1);
-        ++counts[static_cast<std::size_t>(std::stoi(row.total) - 3)];
+        const int slot = std::stoi(row.total) - 3;
+        QVERIFY2(slot >= 0 && slot < 16, row.total.c_str());
+        ++counts[static_cast<std::size_t>(slot)];
     }
     const double chi = chiSquare(counts, exact);
     QVERIFY2(chi < 37.697, qPrintable(QStringLiteral("chi-square %1").arg(chi))); // 15 df
@@ -114,6 +119,7 @@ void TestDistribution::catchesABiasedDie()
         int f = dice::face(dice::Rule::Standard, 20, source.next());
         if (f == 20 && i % 25 == 0)
             f = 19;
+        QVERIFY(f >= 1 && f <= 20);
         ++counts[static_cast<std::size_t>(f - 1)];
     }
     QVERIFY(chiSquare(counts, std::vector<double>(20, 1.0 / 20)) > 43.820);

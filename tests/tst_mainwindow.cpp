@@ -1,7 +1,7 @@
-#include "statrollerwindow.h"
 #include "mainwindow.h"
 #include "program.h"
 #include "scriptedsource.h"
+#include "statrollerwindow.h"
 #include "widgettest.h"
 
 #include <QFontInfo>
@@ -37,7 +37,7 @@ private slots:
     void freshRunFirstRollAll();
     void sameClicksSameResults();
     void rollElsewhereShiftsTheSequence();
-    void openingButtonsOpenOneWindowEach();
+    void everyWindowOnceWithItsNamesAndRole();
 };
 
 namespace {
@@ -73,9 +73,7 @@ void TestMainWindow::startsAsDesigned()
     QCOMPARE(QApplication::focusWidget(), window.dieButton(0));
     QVERIFY(!window.windowIcon().isNull());
     QCOMPARE(source.taken(), 0u);
-    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(&window);
-    QCOMPARE(iface->role(), QAccessible::Window);
-    QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Quandrel"));
+    QCOMPARE(accessibleText(&window, QAccessible::Name), QStringLiteral("Quandrel"));
 }
 
 void TestMainWindow::geometry_data()
@@ -131,7 +129,7 @@ void TestMainWindow::fonts()
     QCOMPARE(die.family(), QStringLiteral("MS Sans Serif"));
     QCOMPARE(die.pointSizeF(), 13.5);
     QVERIFY(!die.bold());
-    const QFont rollAll = window.findChild<QPushButton *>("RA")->font();
+    const QFont rollAll = child<QPushButton>(window, "RA")->font();
     QCOMPARE(rollAll.pointSizeF(), 12.0);
     QVERIFY(rollAll.bold());
     // The design family resolves to the installed metric-compatible one.
@@ -153,7 +151,7 @@ void TestMainWindow::accessibleNames()
     window.rollDie(8);
     QCOMPARE(accessibleText(window.dieButton(8), QAccessible::Name), QStringLiteral("00"));
     for (const char *name : {"RA", "CharShow", "AdShow", "AbShow"}) {
-        auto *button = window.findChild<QPushButton *>(name);
+        auto *button = child<QPushButton>(window, name);
         QCOMPARE(accessibleText(button, QAccessible::Name), button->text());
     }
 }
@@ -168,7 +166,7 @@ void TestMainWindow::controlsStayPutWhenResized()
     QCOMPARE(window.dieButton(9)->geometry(), before);
     window.resize(300, 100); // too small: the controls are cut off, not moved
     QCOMPARE(window.dieButton(9)->geometry(), before);
-    QCOMPARE(window.findChild<QPushButton *>("AdShow")->geometry(), QRect(424, 160, 241, 25));
+    QCOMPARE(child<QPushButton>(window, "AdShow")->geometry(), QRect(424, 160, 241, 25));
 }
 
 void TestMainWindow::singleRoll_data()
@@ -222,7 +220,7 @@ void TestMainWindow::rollAll()
     ScriptedSource source(std::vector<float>(8, draw));
     MainWindow window(source);
     window.show();
-    QTest::mouseClick(window.findChild<QPushButton *>("RA"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(window, "RA"), Qt::LeftButton);
     QCOMPARE(captions(window), expected);
 }
 
@@ -233,7 +231,7 @@ void TestMainWindow::rollAllTakesEightDrawsInOrder()
                            largestDraw});
     MainWindow window(source);
     window.show();
-    QTest::mouseClick(window.findChild<QPushButton *>("RA"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(window, "RA"), Qt::LeftButton);
     QCOMPARE(source.taken(), 8u);
     QCOMPARE(captions(window), (QStringList{"1", "6", "1", "10", "1", "20", "00", "100"}));
 }
@@ -266,7 +264,7 @@ void TestMainWindow::freshRunFirstRollAll()
     dice::MersenneSource source;
     MainWindow window(source);
     window.show();
-    QTest::mouseClick(window.findChild<QPushButton *>("RA"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(window, "RA"), Qt::LeftButton);
     QCOMPARE(captions(window), (QStringList{"4", "1", "8", "9", "2", "20", "90", "23"}));
 }
 
@@ -295,7 +293,7 @@ void TestMainWindow::rollElsewhereShiftsTheSequence()
         window.show();
         QTest::mouseClick(window.dieButton(9), Qt::LeftButton);
         if (rollStatsBetween) {
-            QTest::mouseClick(window.findChild<QPushButton *>("CharShow"), Qt::LeftButton);
+            QTest::mouseClick(child<QPushButton>(window, "CharShow"), Qt::LeftButton);
             auto *stats = static_cast<StatRollerWindow *>(window.statRoller()->window());
             QTest::mouseClick(stats->reRollButton(1), Qt::LeftButton);
         }
@@ -307,24 +305,51 @@ void TestMainWindow::rollElsewhereShiftsTheSequence()
     QCOMPARE(secondD100(true), QStringLiteral("97"));
 }
 
-void TestMainWindow::openingButtonsOpenOneWindowEach()
+void TestMainWindow::everyWindowOnceWithItsNamesAndRole()
 {
     ScriptedSource source;
     MainWindow window(source);
     window.show();
-    const auto count = [](const char *name) {
-        int n = 0;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            n += w->objectName() == QLatin1String(name) && w->isVisible();
-        return n;
-    };
     for (const char *button : {"CharShow", "AdShow", "AbShow"})
         for (int click = 0; click < 2; ++click)
-            QTest::mouseClick(window.findChild<QPushButton *>(button), Qt::LeftButton);
-    QCOMPARE(count("CharStat"), 1);
-    QCOMPARE(count("ADDice"), 1);
-    QCOMPARE(count("About"), 1);
-    QVERIFY(window.isVisible());
+            QTest::mouseClick(child<QPushButton>(window, button), Qt::LeftButton);
+
+    QStringList statNames{"Command1"};
+    for (int i = 0; i < 6; ++i) {
+        statNames << QStringLiteral("T%1").arg(i) << QStringLiteral("RRol%1").arg(i);
+        for (int j = 0; j < 4; ++j)
+            statNames << QStringLiteral("R%1_%2").arg(i + 1).arg(j);
+    }
+    const struct
+    {
+        const char *window;
+        QAccessible::Role role;
+        QStringList controls;
+    } windows[] = {
+        {"Main", QAccessible::Window,
+         {"Die0", "Die1", "Die2", "Die3", "Die4", "Die5", "Die8", "Die9", "RA", "CharShow",
+          "AdShow", "AbShow"}},
+        {"CharStat", QAccessible::Window, statNames},
+        {"ADDice", QAccessible::Window, {"DieBox", "xRoll", "total", "Roll"}},
+        {"About", QAccessible::Dialog,
+         {"cmdOK", "picIcon0", "picIcon1", "lblDescription", "lblDisclaimer", "lblTitle",
+          "lblVersion"}},
+    };
+    for (const auto &expected : windows) {
+        QWidgetList shown;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String(expected.window) && w->isVisible())
+                shown << w;
+        QCOMPARE(shown.size(), 1);
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(shown[0]);
+        QVERIFY(iface);
+        QCOMPARE(iface->role(), expected.role);
+        for (const QString &name : expected.controls)
+            QVERIFY2(shown[0]->findChild<QWidget *>(name), qPrintable(name));
+    }
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w != &window)
+            w->close();
 }
 
 QTEST_MAIN(TestMainWindow)

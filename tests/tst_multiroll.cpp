@@ -270,7 +270,7 @@ void TestMultiRoll::layout()
     QFETCH(QRect, pixels);
     ScriptedSource source;
     MultiRollerWindow window(source);
-    QCOMPARE(window.findChild<QWidget *>(name)->geometry(), pixels);
+    QCOMPARE(child(window, qPrintable(name))->geometry(), pixels);
 }
 
 void TestMultiRoll::firstClickOnlyReplacesPlaceholder()

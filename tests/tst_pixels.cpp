@@ -23,7 +23,7 @@
 namespace {
 
 // Largest difference in any colour channel that still counts as the same pixel.
-constexpr int tolerance = 16;
+constexpr int tolerance = 4;
 
 enum class Window { MainWindow, Stats, Multi, AboutDialog };
 

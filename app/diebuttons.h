@@ -19,6 +19,8 @@ struct DieButton
     const char *description;
 };
 
+// One row per die reads best as a table.
+// clang-format off
 inline constexpr std::array<DieButton, 8> dieButtons{{
     {0, "4", 4, dice::Rule::Standard, dice::Rule::Standard, 120, 1095, "d4", "four-sided die"},
     {1, "6", 6, dice::Rule::Standard, dice::Rule::Standard, 1320, 1095, "d6", "six-sided die"},
@@ -29,3 +31,4 @@ inline constexpr std::array<DieButton, 8> dieButtons{{
     {8, "%", 10, dice::Rule::Tens, dice::Rule::Tens, 7320, 1095, "d10tens", "percentile tens die"},
     {9, "100", 100, dice::Rule::Standard, dice::Rule::Standard, 8520, 1455, "d100", "hundred-sided die"},
 }};
+// clang-format on

@@ -36,8 +36,7 @@ const DieButton *findDie(short index)
 
 } // namespace
 
-MainWindow::MainWindow(dice::Source &source, QWidget *parent)
-    : QWidget(parent), m_source(source)
+MainWindow::MainWindow(dice::Source &source, QWidget *parent) : QWidget(parent), m_source(source)
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral("Quandrel"));
@@ -47,8 +46,8 @@ MainWindow::MainWindow(dice::Source &source, QWidget *parent)
     // named after their index: Die0 to Die5, Die8 and Die9.
     const QFont dieFont = fonts::design(dieFontPoints, false);
     for (const DieButton &d : dieButtons) {
-        auto *button = new PictureButton(QString::fromLatin1(d.picture),
-                                         QString::fromLatin1(d.caption), this);
+        auto *button =
+            new PictureButton(QString::fromLatin1(d.picture), QString::fromLatin1(d.caption), this);
         button->setObjectName(QStringLiteral("Die%1").arg(d.index));
         button->setGeometry(twips::rect(d.left, dieTop, d.width, dieHeight));
         button->setFont(dieFont);
@@ -82,7 +81,8 @@ MainWindow::MainWindow(dice::Source &source, QWidget *parent)
     connect(m_aboutButton, &QPushButton::clicked, this,
             [this] { open(m_about, [] { return new AboutDialog; }); });
 
-    for (QPushButton *button : {m_rollAllButton, m_statRollerButton, m_multiRollerButton, m_aboutButton})
+    for (QPushButton *button :
+         {m_rollAllButton, m_statRollerButton, m_multiRollerButton, m_aboutButton})
         button->setAutoDefault(false);
 
     m_dieButtons[0]->setFocus();

@@ -39,15 +39,22 @@ void Face(benchmark::State &state)
 }
 BENCHMARK(Face)
     ->ArgNames({"rule", "sides"})
-    ->Args({0, 4})->Args({0, 6})->Args({0, 8})->Args({1, 10})->Args({0, 10})
-    ->Args({0, 12})->Args({0, 20})->Args({2, 10})->Args({0, 100});
+    ->Args({0, 4})
+    ->Args({0, 6})
+    ->Args({0, 8})
+    ->Args({1, 10})
+    ->Args({0, 10})
+    ->Args({0, 12})
+    ->Args({0, 20})
+    ->Args({2, 10})
+    ->Args({0, 100});
 
 void FaceText(benchmark::State &state)
 {
     dice::MersenneSource source;
     for (auto _ : state)
-        benchmark::DoNotOptimize(
-            dice::faceText(dice::Rule::Standard, dice::face(dice::Rule::Standard, 100, source.next())));
+        benchmark::DoNotOptimize(dice::faceText(
+            dice::Rule::Standard, dice::face(dice::Rule::Standard, 100, source.next())));
 }
 BENCHMARK(FaceText);
 
@@ -56,9 +63,9 @@ BENCHMARK(FaceText);
 int main(int argc, char **argv)
 {
     std::vector<Ratio> ratios{{"Draw", "RawEngine"}, {"FaceText", "RawEngine"}};
-    for (const char *args : {"rule:0/sides:4", "rule:0/sides:6", "rule:0/sides:8", "rule:1/sides:10",
-                             "rule:0/sides:10", "rule:0/sides:12", "rule:0/sides:20",
-                             "rule:2/sides:10", "rule:0/sides:100"})
+    for (const char *args : {"rule:0/sides:4", "rule:0/sides:6", "rule:0/sides:8",
+                             "rule:1/sides:10", "rule:0/sides:10", "rule:0/sides:12",
+                             "rule:0/sides:20", "rule:2/sides:10", "rule:0/sides:100"})
         ratios.push_back({std::string("Face/") + args, "RawEngine"});
     return runWithRatios(argc, argv, ratios);
 }

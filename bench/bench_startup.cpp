@@ -19,8 +19,8 @@ namespace {
 
 struct Run
 {
-    double seconds = 0;  // start to first paint
-    double peakKiB = 0;  // the child's peak resident set
+    double seconds = 0; // start to first paint
+    double peakKiB = 0; // the child's peak resident set
 };
 
 Run runOnce(const char *program)
@@ -68,9 +68,18 @@ void Startup(benchmark::State &state, const char *program)
 
 } // namespace
 
-BENCHMARK_CAPTURE(Startup, bare_window, BARE)->UseManualTime()->Iterations(30)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Startup, text_label_window, TEXT)->UseManualTime()->Iterations(30)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Startup, quandrel, PROBE)->UseManualTime()->Iterations(30)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Startup, bare_window, BARE)
+    ->UseManualTime()
+    ->Iterations(30)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Startup, text_label_window, TEXT)
+    ->UseManualTime()
+    ->Iterations(30)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Startup, quandrel, PROBE)
+    ->UseManualTime()
+    ->Iterations(30)
+    ->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {

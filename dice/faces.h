@@ -6,7 +6,8 @@ namespace dice {
 
 // How a draw becomes a face. All arithmetic is in double precision, where it is exact
 // for a 24-bit draw and up to 100 sides.
-enum class Rule {
+enum class Rule
+{
     Standard,  // floor(d * sides + 1): 1 .. sides
     ZeroBased, // floor(d * sides): 0 .. sides - 1 (the ten-sided die clicked on its own)
     Tens,      // floor(d * 10) * 10: 0, 10, .. 90 (the tens die of a percentile pair)

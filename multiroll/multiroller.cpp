@@ -140,7 +140,8 @@ std::u16string limitEdit(const std::u16string &before, const std::u16string &aft
     // The edit replaced before[prefix, before.size() - suffix) with
     // after[prefix, after.size() - suffix). The caret ends after the insertion, which
     // settles where a run of equal characters was typed into.
-    const std::size_t caret = static_cast<std::size_t>(std::clamp<int>(cursor, 0, int(after.size())));
+    const std::size_t caret =
+        static_cast<std::size_t>(std::clamp<int>(cursor, 0, int(after.size())));
     const std::size_t shorter = std::min(before.size(), after.size());
     std::size_t suffix = 0;
     while (suffix < shorter && suffix < after.size() - caret &&

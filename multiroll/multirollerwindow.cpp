@@ -53,7 +53,8 @@ MultiRollerWindow::MultiRollerWindow(dice::Source &source, QWidget *parent)
     m_countBox->setAccessibleName(QStringLiteral("Number of rolls"));
     m_countShown = m_countBox->text();
     connect(m_countBox, &QLineEdit::textEdited, this, &MultiRollerWindow::countEdited);
-    connect(m_countBox, &QLineEdit::textChanged, this, [this] { m_countShown = m_countBox->text(); });
+    connect(m_countBox, &QLineEdit::textChanged, this,
+            [this] { m_countShown = m_countBox->text(); });
 
     m_totalLabel = new QLabel(QString::fromLatin1(totalText), this);
     m_totalLabel->setObjectName(QStringLiteral("total"));

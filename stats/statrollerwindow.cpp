@@ -25,17 +25,17 @@ constexpr int reRollLeft = 4920;
 constexpr int reRollTop = 240;
 constexpr int reRollWidth = 1455;
 constexpr int reRollHeight = 495;
-constexpr int facesBoxLeft = 240;   // inner box k - 1
+constexpr int facesBoxLeft = 240; // inner box k - 1
 constexpr int facesBoxWidth = 2895;
-constexpr int totalBoxLeft = 3240;  // inner box k + 5
+constexpr int totalBoxLeft = 3240; // inner box k + 5
 constexpr int totalBoxWidth = 1575;
 constexpr int innerBoxTop = 240;
 constexpr int innerBoxHeight = 495;
-constexpr int rowBoxLeft = 120;     // row frame 6 - k
+constexpr int rowBoxLeft = 120; // row frame 6 - k
 constexpr int rowBoxTop = 120;
 constexpr int rowBoxWidth = 6375;
 constexpr int rowBoxHeight = 735;
-constexpr int separatorLeft = 960;  // separator 3 * (6 - k) + c, c = 0..2
+constexpr int separatorLeft = 960; // separator 3 * (6 - k) + c, c = 0..2
 constexpr int separatorTop = 240;
 constexpr int separatorBottom = 720;
 
@@ -86,7 +86,8 @@ StatRollerWindow::StatRollerWindow(dice::Source &source, QWidget *parent)
     for (short k = 1; k <= stats::rows; ++k) {
         QLabel *label = makeLabel(initialTotal, labelFont, this);
         label->setObjectName(QStringLiteral("T%1").arg(k - 1));
-        label->setGeometry(twips::rect(totalLeft, labelTop + rowOffset(k), totalWidth, labelHeight));
+        label->setGeometry(
+            twips::rect(totalLeft, labelTop + rowOffset(k), totalWidth, labelHeight));
         m_totalLabels[k - 1] = label;
     }
 
@@ -160,9 +161,10 @@ void StatRollerWindow::setTotal(short row, const std::string &text)
 QRect StatRollerWindow::innerBox(int index)
 {
     const short k = static_cast<short>(index % stats::rows + 1);
-    return index < stats::rows
-               ? twips::rect(facesBoxLeft, innerBoxTop + rowOffset(k), facesBoxWidth, innerBoxHeight)
-               : twips::rect(totalBoxLeft, innerBoxTop + rowOffset(k), totalBoxWidth, innerBoxHeight);
+    return index < stats::rows ? twips::rect(facesBoxLeft, innerBoxTop + rowOffset(k),
+                                             facesBoxWidth, innerBoxHeight)
+                               : twips::rect(totalBoxLeft, innerBoxTop + rowOffset(k),
+                                             totalBoxWidth, innerBoxHeight);
 }
 
 QRect StatRollerWindow::rowFrame(int index)

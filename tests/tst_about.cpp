@@ -1,7 +1,7 @@
 #include "aboutdialog.h"
 #include "programend.h"
-#include "windowslot.h"
 #include "widgettest.h"
+#include "windowslot.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -162,9 +162,8 @@ void TestAbout::programRunsOnWhileAboutIsOpen()
     QPointer<AboutDialog> about = new AboutDialog;
     about->setAttribute(Qt::WA_DeleteOnClose);
     about->show();
-    QVERIFY(runsOnUntilLastWindowCloses(mainWindow.get(), about, [&] {
-        QTest::keyClick(about->okButton(), Qt::Key_Escape);
-    }));
+    QVERIFY(runsOnUntilLastWindowCloses(
+        mainWindow.get(), about, [&] { QTest::keyClick(about->okButton(), Qt::Key_Escape); }));
     flushDeletes();
 }
 

@@ -1,11 +1,11 @@
 #include "assets.h"
 
 #include <QFile>
-#include <QtEndian>
 #include <QGuiApplication>
 #include <QImage>
 #include <QSet>
 #include <QTest>
+#include <QtEndian>
 
 #include <cstring>
 
@@ -91,16 +91,17 @@ void TestAssets::pictures()
         QVERIFY2(colours.size() > 300, qPrintable(QString::number(colours.size())));
         const QRect middle(image.width() / 3, image.height() / 3, image.width() / 3,
                            image.height() / 3);
-        for (const QPoint corner : {QPoint(0, 0), QPoint(image.width() - 1, 0),
-                                    QPoint(0, image.height() - 1),
-                                    QPoint(image.width() - 1, image.height() - 1)}) {
+        for (const QPoint corner :
+             {QPoint(0, 0), QPoint(image.width() - 1, 0), QPoint(0, image.height() - 1),
+              QPoint(image.width() - 1, image.height() - 1)}) {
             QVERIFY(distance(image.pixel(corner), background.rgb()) <= 9);
             // Most of the middle third is die, not backdrop.
             int unlike = 0;
             for (int y = middle.top(); y <= middle.bottom(); ++y)
                 for (int x = middle.left(); x <= middle.right(); ++x)
                     unlike += distance(image.pixel(x, y), image.pixel(corner)) > 30;
-            QVERIFY2(unlike * 2 > middle.width() * middle.height(), qPrintable(QString::number(unlike)));
+            QVERIFY2(unlike * 2 > middle.width() * middle.height(),
+                     qPrintable(QString::number(unlike)));
         }
     }
     // And the program finds it among its resources, at its own size.
@@ -127,7 +128,7 @@ void TestAssets::icons()
     QCOMPARE(quint8(data[7]), quint8(32));
     QCOMPARE(le16(data, 12), quint16(8)); // 8 bits per pixel
     const int at = int(le32(data, 18));
-    QCOMPARE(int(le32(data, at + 8)), 64);        // XOR and AND images
+    QCOMPARE(int(le32(data, at + 8)), 64); // XOR and AND images
     QCOMPARE(le16(data, at + 14), quint16(8));
     const int maskAt = at + 40 + 256 * 4 + 32 * 32;
     QCOMPARE(data.size(), maskAt + 32 * 4);

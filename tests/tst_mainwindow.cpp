@@ -111,8 +111,8 @@ void TestMainWindow::tabOrder()
     MainWindow window(source);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    const QStringList expected = {"Die0", "Die1", "Die2", "Die3", "Die4", "Die5", "Die8",
-                                  "Die9", "RA", "CharShow", "AdShow", "AbShow", "Die0"};
+    const QStringList expected = {"Die0", "Die1", "Die2",     "Die3",   "Die4",   "Die5", "Die8",
+                                  "Die9", "RA",   "CharShow", "AdShow", "AbShow", "Die0"};
     QStringList seen{QApplication::focusWidget()->objectName()};
     for (int i = 1; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -140,9 +140,9 @@ void TestMainWindow::accessibleNames()
 {
     ScriptedSource source({0.0f});
     MainWindow window(source);
-    const QStringList descriptions = {
-        "four-sided die", "six-sided die",    "eight-sided die",     "ten-sided die",
-        "twelve-sided die", "twenty-sided die", "percentile tens die", "hundred-sided die"};
+    const QStringList descriptions = {"four-sided die",      "six-sided die",    "eight-sided die",
+                                      "ten-sided die",       "twelve-sided die", "twenty-sided die",
+                                      "percentile tens die", "hundred-sided die"};
     for (int i = 0; i < 8; ++i) {
         QPushButton *button = window.dieButton(dieIndexes[i]);
         QCOMPARE(accessibleText(button, QAccessible::Name), initialCaptions[i]);
@@ -227,8 +227,8 @@ void TestMainWindow::rollAll()
 void TestMainWindow::rollAllTakesEightDrawsInOrder()
 {
     // Draw k lands on the k-th die of the order 0, 1, 2, 3, 4, 5, 8, 9.
-    ScriptedSource source({0.0f, largestDraw, 0.0f, largestDraw, 0.0f, largestDraw, 0.0f,
-                           largestDraw});
+    ScriptedSource source(
+        {0.0f, largestDraw, 0.0f, largestDraw, 0.0f, largestDraw, 0.0f, largestDraw});
     MainWindow window(source);
     window.show();
     QTest::mouseClick(child<QPushButton>(window, "RA"), Qt::LeftButton);
@@ -326,12 +326,14 @@ void TestMainWindow::everyWindowOnceWithItsNamesAndRole()
         QAccessible::Role role;
         QStringList controls;
     } windows[] = {
-        {"Main", QAccessible::Window,
+        {"Main",
+         QAccessible::Window,
          {"Die0", "Die1", "Die2", "Die3", "Die4", "Die5", "Die8", "Die9", "RA", "CharShow",
           "AdShow", "AbShow"}},
         {"CharStat", QAccessible::Window, statNames},
         {"ADDice", QAccessible::Window, {"DieBox", "xRoll", "total", "Roll"}},
-        {"About", QAccessible::Dialog,
+        {"About",
+         QAccessible::Dialog,
          {"cmdOK", "picIcon0", "picIcon1", "lblDescription", "lblDisclaimer", "lblTitle",
           "lblVersion"}},
     };

@@ -1,5 +1,5 @@
-#include "multirollerwindow.h"
 #include "multiroller.h"
+#include "multirollerwindow.h"
 #include "scriptedsource.h"
 #include "widgettest.h"
 
@@ -124,21 +124,36 @@ void TestMultiRoll::request_data()
     QTest::addColumn<QString>("countAfter");
     QTest::addColumn<QString>("total");
     QTest::addColumn<int>("draws");
-    QTest::newRow("untouched: placeholder replaced, nothing else") << "# of Rolls" << -1 << "0" << "TOTAL" << 0;
-    QTest::newRow("d6 with placeholder") << "# of Rolls" << 1 << "0" << "0" << 0;
-    QTest::newRow("other case is no placeholder") << "# OF ROLLS" << -1 << "# OF ROLLS" << "TOTAL" << 0;
-    QTest::newRow("lower case is no placeholder") << "# of rolls" << 1 << "# of rolls" << "0" << 0;
-    QTest::newRow("zero dice") << "0" << 2 << "0" << "0" << 0;
-    QTest::newRow("negative dice") << "-5" << 2 << "-5" << "0" << 0;
-    QTest::newRow("half a die") << ".5" << 2 << ".5" << "0" << 0;
-    QTest::newRow("2.9 rolls two") << "2.9" << 0 << "2.9" << "2" << 2;
-    QTest::newRow("blank 3 blank rolls three") << " 3 " << 0 << " 3 " << "3" << 3;
-    QTest::newRow("1e2 rolls a hundred") << "1e2" << 0 << "1e2" << "100" << 100;
-    QTest::newRow("+2 rolls two") << "+2" << 0 << "+2" << "2" << 2;
-    QTest::newRow("not a number") << "x" << 0 << "x" << "0" << 0;
-    QTest::newRow("too many") << "9e9" << 0 << "9e9" << "0" << 0;
-    QTest::newRow("no kind") << "5" << -1 << "5" << "TOTAL" << 0;
-    QTest::newRow("position past the list") << "5" << 7 << "5" << "TOTAL" << 0;
+    QTest::newRow("untouched: placeholder replaced, nothing else") << "# of Rolls" << -1 << "0"
+                                                                   << "TOTAL" << 0;
+    QTest::newRow("d6 with placeholder") << "# of Rolls" << 1 << "0"
+                                         << "0" << 0;
+    QTest::newRow("other case is no placeholder") << "# OF ROLLS" << -1 << "# OF ROLLS"
+                                                  << "TOTAL" << 0;
+    QTest::newRow("lower case is no placeholder") << "# of rolls" << 1 << "# of rolls"
+                                                  << "0" << 0;
+    QTest::newRow("zero dice") << "0" << 2 << "0"
+                               << "0" << 0;
+    QTest::newRow("negative dice") << "-5" << 2 << "-5"
+                                   << "0" << 0;
+    QTest::newRow("half a die") << ".5" << 2 << ".5"
+                                << "0" << 0;
+    QTest::newRow("2.9 rolls two") << "2.9" << 0 << "2.9"
+                                   << "2" << 2;
+    QTest::newRow("blank 3 blank rolls three") << " 3 " << 0 << " 3 "
+                                               << "3" << 3;
+    QTest::newRow("1e2 rolls a hundred") << "1e2" << 0 << "1e2"
+                                         << "100" << 100;
+    QTest::newRow("+2 rolls two") << "+2" << 0 << "+2"
+                                  << "2" << 2;
+    QTest::newRow("not a number") << "x" << 0 << "x"
+                                  << "0" << 0;
+    QTest::newRow("too many") << "9e9" << 0 << "9e9"
+                              << "0" << 0;
+    QTest::newRow("no kind") << "5" << -1 << "5"
+                             << "TOTAL" << 0;
+    QTest::newRow("position past the list") << "5" << 7 << "5"
+                                            << "TOTAL" << 0;
 }
 
 void TestMultiRoll::request()
@@ -202,18 +217,31 @@ void TestMultiRoll::userEdits_data()
     QTest::addColumn<int>("cursor");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<int>("cursorShown");
-    QTest::newRow("typing within limit") << "12" << "123" << 3 << "123" << 3;
-    QTest::newRow("fourth character refused") << "123" << "1234" << 4 << "123" << 3;
-    QTest::newRow("typing in the middle refused") << "123" << "1923" << 2 << "123" << 1;
-    QTest::newRow("paste cut to fit") << "" << "12345" << 5 << "123" << 3;
-    QTest::newRow("paste into middle cut") << "13" << "1abc3" << 4 << "1a3" << 2;
-    QTest::newRow("replace selection") << "123" << "9" << 1 << "9" << 1;
-    QTest::newRow("deleting from long text") << "# of Rolls" << "# of Roll" << 9 << "# of Roll" << 9;
-    QTest::newRow("typing into long text refused") << "# of Rolls" << "# of Rolls5" << 11 << "# of Rolls" << 10;
-    QTest::newRow("replacing all of long text") << "# of Rolls" << "5" << 1 << "5" << 1;
-    QTest::newRow("replacing part of long text keeps no insertion") << "# of Rolls" << "12 Rolls" << 2 << " Rolls" << 0;
-    QTest::newRow("same letter typed twice") << "11" << "111" << 3 << "111" << 3;
-    QTest::newRow("same letter past limit") << "111" << "1111" << 2 << "111" << 1;
+    QTest::newRow("typing within limit") << "12"
+                                         << "123" << 3 << "123" << 3;
+    QTest::newRow("fourth character refused") << "123"
+                                              << "1234" << 4 << "123" << 3;
+    QTest::newRow("typing in the middle refused") << "123"
+                                                  << "1923" << 2 << "123" << 1;
+    QTest::newRow("paste cut to fit") << ""
+                                      << "12345" << 5 << "123" << 3;
+    QTest::newRow("paste into middle cut") << "13"
+                                           << "1abc3" << 4 << "1a3" << 2;
+    QTest::newRow("replace selection") << "123"
+                                       << "9" << 1 << "9" << 1;
+    QTest::newRow("deleting from long text") << "# of Rolls"
+                                             << "# of Roll" << 9 << "# of Roll" << 9;
+    QTest::newRow("typing into long text refused") << "# of Rolls"
+                                                   << "# of Rolls5" << 11 << "# of Rolls" << 10;
+    QTest::newRow("replacing all of long text") << "# of Rolls"
+                                                << "5" << 1 << "5" << 1;
+    QTest::newRow("replacing part of long text keeps no insertion")
+        << "# of Rolls"
+        << "12 Rolls" << 2 << " Rolls" << 0;
+    QTest::newRow("same letter typed twice") << "11"
+                                             << "111" << 3 << "111" << 3;
+    QTest::newRow("same letter past limit") << "111"
+                                            << "1111" << 2 << "111" << 1;
 }
 
 void TestMultiRoll::userEdits()
@@ -243,7 +271,8 @@ void TestMultiRoll::loadsAsDesigned()
     QStringList entries;
     for (int i = 0; i < box->count(); ++i)
         entries << box->itemText(i);
-    QCOMPARE(entries, (QStringList{"Die 4", "Die 6", "Die 8", "Die 10", "Die 12", "Die 20", "Die 100"}));
+    QCOMPARE(entries,
+             (QStringList{"Die 4", "Die 6", "Die 8", "Die 10", "Die 12", "Die 20", "Die 100"}));
     QCOMPARE(box->currentIndex(), -1);
     QCOMPARE(box->currentText(), QStringLiteral("DIE"));
     QCOMPARE(window.countBox()->text(), QStringLiteral("# of Rolls"));

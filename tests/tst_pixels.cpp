@@ -5,10 +5,10 @@
 // On a mismatch the rendering and a difference image are written next to the build and
 // their paths printed. QUANDREL_UPDATE_PIXELS=1 writes the renderings as new references.
 #include "aboutdialog.h"
-#include "multirollerwindow.h"
-#include "statrollerwindow.h"
 #include "mainwindow.h"
+#include "multirollerwindow.h"
 #include "scriptedsource.h"
+#include "statrollerwindow.h"
 #include "widgettest.h"
 
 #include <QComboBox>
@@ -25,7 +25,13 @@ namespace {
 // Largest difference in any colour channel that still counts as the same pixel.
 constexpr int tolerance = 4;
 
-enum class Window { MainWindow, Stats, Multi, AboutDialog };
+enum class Window
+{
+    MainWindow,
+    Stats,
+    Multi,
+    AboutDialog
+};
 
 std::unique_ptr<QWidget> build(Window which, ScriptedSource &source, bool rolled)
 {
@@ -66,8 +72,8 @@ QImage difference(const QImage &expected, const QImage &actual, int &differing)
         for (int x = 0; x < diff.width(); ++x) {
             const QRgb a = actual.pixel(x, y);
             const QRgb e = expected.pixel(x, y);
-            const int most = std::max({qAbs(qRed(a) - qRed(e)), qAbs(qGreen(a) - qGreen(e)),
-                                       qAbs(qBlue(a) - qBlue(e))});
+            const int most = std::max(
+                {qAbs(qRed(a) - qRed(e)), qAbs(qGreen(a) - qGreen(e)), qAbs(qBlue(a) - qBlue(e))});
             const int grey = 160 + qGray(a) * 95 / 255;
             diff.setPixel(x, y, most > tolerance ? qRgb(255, 0, 0) : qRgb(grey, grey, grey));
             differing += most > tolerance;
@@ -110,7 +116,8 @@ void TestPixels::windows_data()
     QTest::newRow("stat roller") << int(Window::Stats) << false << "stats";
     QTest::newRow("stat roller after Roll All") << int(Window::Stats) << true << "stats-rolled";
     QTest::newRow("multiple roller") << int(Window::Multi) << false << "multiroll";
-    QTest::newRow("multiple roller after 3 x d20") << int(Window::Multi) << true << "multiroll-rolled";
+    QTest::newRow("multiple roller after 3 x d20")
+        << int(Window::Multi) << true << "multiroll-rolled";
     QTest::newRow("about") << int(Window::AboutDialog) << false << "about";
 }
 
@@ -120,9 +127,9 @@ void TestPixels::windows()
     QFETCH(bool, rolled);
     QFETCH(QString, name);
     // Draws spread over the range, so every die shows a different face.
-    ScriptedSource source({0.05f, 0.95f, 0.3f, 0.99f, 0.5f, 0.62f, 0.41f, 0.87f, 0.12f, 0.74f,
-                           0.2f, 0.66f, 0.33f, 0.9f, 0.01f, 0.58f, 0.47f, 0.8f, 0.25f, 0.7f,
-                           0.15f, 0.55f, 0.35f, 0.97f});
+    ScriptedSource source({0.05f, 0.95f, 0.3f,  0.99f, 0.5f,  0.62f, 0.41f, 0.87f,
+                           0.12f, 0.74f, 0.2f,  0.66f, 0.33f, 0.9f,  0.01f, 0.58f,
+                           0.47f, 0.8f,  0.25f, 0.7f,  0.15f, 0.55f, 0.35f, 0.97f});
     const std::unique_ptr<QWidget> shown = build(Window(window), source, rolled);
     shown->show();
     QVERIFY(QTest::qWaitForWindowActive(shown.get()));

@@ -1,9 +1,9 @@
 // A seeded random user: thousands of clicks, keys, typed and pasted texts across all four
 // windows, checking after every action what a user can see.
 #include "aboutdialog.h"
+#include "mainwindow.h"
 #include "multirollerwindow.h"
 #include "statrollerwindow.h"
-#include "mainwindow.h"
 #include "widgettest.h"
 
 #include <QClipboard>
@@ -80,10 +80,17 @@ void TestRandomUser::typeInto(QLineEdit *field)
 {
     field->setFocus();
     switch (m_random() % 4) {
-    case 0: field->selectAll(); break;
-    case 1: field->end(false); break;
-    case 2: field->home(false); break;
-    default: field->setCursorPosition(int(m_random() % (field->text().size() + 1)));
+    case 0:
+        field->selectAll();
+        break;
+    case 1:
+        field->end(false);
+        break;
+    case 2:
+        field->home(false);
+        break;
+    default:
+        field->setCursorPosition(int(m_random() % (field->text().size() + 1)));
     }
     const QString text = randomText(12);
     if (m_random() % 3 == 0) {
@@ -212,7 +219,8 @@ void TestRandomUser::checkWhatTheUserSees()
         int count = 0;
         for (QWidget *w : QApplication::topLevelWidgets())
             count += w->objectName() == QLatin1String(name);
-        QVERIFY2(count <= 1, qPrintable(QStringLiteral("%1 windows of %2").arg(count).arg(name) + at));
+        QVERIFY2(count <= 1,
+                 qPrintable(QStringLiteral("%1 windows of %2").arg(count).arg(name) + at));
     }
 
     if (auto *stats = open<StatRollerWindow>("CharStat")) {

@@ -1,6 +1,6 @@
-#include "statrollerwindow.h"
 #include "scriptedsource.h"
 #include "statroller.h"
+#include "statrollerwindow.h"
 #include "widgettest.h"
 
 #include <QLabel>
@@ -79,14 +79,22 @@ void TestStats::totals_data()
 {
     QTest::addColumn<QString>("faces");
     QTest::addColumn<QString>("total");
-    QTest::newRow("one low pair dropped once") << "2256" << "13";
-    QTest::newRow("all equal") << "3333" << "9";
-    QTest::newRow("highest") << "6666" << "18";
-    QTest::newRow("lowest") << "1111" << "3";
-    QTest::newRow("low first") << "1666" << "18";
-    QTest::newRow("two low pairs") << "4141" << "9";
-    QTest::newRow("low last") << "6541" << "15";
-    QTest::newRow("placeholders") << "1234" << "9";
+    QTest::newRow("one low pair dropped once") << "2256"
+                                               << "13";
+    QTest::newRow("all equal") << "3333"
+                               << "9";
+    QTest::newRow("highest") << "6666"
+                             << "18";
+    QTest::newRow("lowest") << "1111"
+                            << "3";
+    QTest::newRow("low first") << "1666"
+                               << "18";
+    QTest::newRow("two low pairs") << "4141"
+                                   << "9";
+    QTest::newRow("low last") << "6541"
+                              << "15";
+    QTest::newRow("placeholders") << "1234"
+                                  << "9";
 }
 
 void TestStats::totals()
@@ -117,9 +125,9 @@ void TestStats::minimum()
 {
     QFETCH(QList<int>, values);
     QFETCH(int, smallest);
-    QCOMPARE(int(stats::lowest(short(values[0]), short(values[1]), short(values[2]),
-                               short(values[3]))),
-             smallest);
+    QCOMPARE(
+        int(stats::lowest(short(values[0]), short(values[1]), short(values[2]), short(values[3]))),
+        smallest);
 }
 
 void TestStats::rowOutsideRangeDoesNothing_data()
@@ -206,17 +214,24 @@ void TestStats::boxesAndLines_data()
 {
     QTest::addColumn<QRect>("actual");
     QTest::addColumn<QRect>("pixels");
-    QTest::newRow("inner box 0: faces of row 1") << StatRollerWindow::innerBox(0) << QRect(16, 16, 193, 33);
-    QTest::newRow("inner box 11: total of row 6") << StatRollerWindow::innerBox(11) << QRect(216, 296, 105, 33);
-    QTest::newRow("row frame 0 is the bottom row") << StatRollerWindow::rowFrame(0) << QRect(8, 288, 425, 49);
-    QTest::newRow("row frame 5 is the top row") << StatRollerWindow::rowFrame(5) << QRect(8, 8, 425, 49);
+    QTest::newRow("inner box 0: faces of row 1")
+        << StatRollerWindow::innerBox(0) << QRect(16, 16, 193, 33);
+    QTest::newRow("inner box 11: total of row 6")
+        << StatRollerWindow::innerBox(11) << QRect(216, 296, 105, 33);
+    QTest::newRow("row frame 0 is the bottom row")
+        << StatRollerWindow::rowFrame(0) << QRect(8, 288, 425, 49);
+    QTest::newRow("row frame 5 is the top row")
+        << StatRollerWindow::rowFrame(5) << QRect(8, 8, 425, 49);
     const auto line = [](int i) {
         const QLine l = StatRollerWindow::separator(i);
         return QRect(l.p1(), l.p2());
     };
-    QTest::newRow("separator 15: top row, left") << line(15) << QRect(QPoint(64, 16), QPoint(64, 47));
-    QTest::newRow("separator 17: top row, right") << line(17) << QRect(QPoint(160, 16), QPoint(160, 47));
-    QTest::newRow("separator 0: bottom row, left") << line(0) << QRect(QPoint(64, 296), QPoint(64, 327));
+    QTest::newRow("separator 15: top row, left")
+        << line(15) << QRect(QPoint(64, 16), QPoint(64, 47));
+    QTest::newRow("separator 17: top row, right")
+        << line(17) << QRect(QPoint(160, 16), QPoint(160, 47));
+    QTest::newRow("separator 0: bottom row, left")
+        << line(0) << QRect(QPoint(64, 296), QPoint(64, 327));
 }
 
 void TestStats::boxesAndLines()
@@ -261,8 +276,10 @@ void TestStats::reRollChangesOnlyItsRow()
         for (short j = 0; j < 4; ++j)
             faces << window.faceLabel(k, j)->text();
         const bool rolled = k == index + 1;
-        QCOMPARE(faces, (rolled ? QStringList{"5", "5", "6", "2"} : QStringList{"1", "2", "3", "4"}));
-        QCOMPARE(window.totalLabel(k)->text(), rolled ? QStringLiteral("16") : QStringLiteral("18"));
+        QCOMPARE(faces,
+                 (rolled ? QStringList{"5", "5", "6", "2"} : QStringList{"1", "2", "3", "4"}));
+        QCOMPARE(window.totalLabel(k)->text(),
+                 rolled ? QStringLiteral("16") : QStringLiteral("18"));
     }
 }
 
@@ -291,7 +308,8 @@ void TestStats::totalsAlwaysMatchFaces()
     window.show();
     const QRegularExpression digitsOnly(QStringLiteral("^[0-9]+$"));
     for (int click = 0; click < 200; ++click) {
-        QPushButton *button = click % 7 == 6 ? window.rollAllButton() : window.reRollButton(short(click % 7 + 1));
+        QPushButton *button =
+            click % 7 == 6 ? window.rollAllButton() : window.reRollButton(short(click % 7 + 1));
         QTest::mouseClick(button, Qt::LeftButton);
         for (short k = 1; k <= 6; ++k) {
             QStringList faces;

@@ -27,7 +27,10 @@ private slots:
     void programEndsWithItsLastWindow();
 
 private:
-    static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    static void flushDeletes()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 };
 
 void TestWindowSlot::makingTheSlotLoadsNothing()

@@ -63,14 +63,22 @@ QByteArray icnsFile(const QList<QImage> &images)
     // Entry types by pixel size for PNG-coded images.
     const auto type = [](int size) -> const char * {
         switch (size) {
-        case 16: return "icp4";
-        case 32: return "icp5";
-        case 64: return "icp6";
-        case 128: return "ic07";
-        case 256: return "ic08";
-        case 512: return "ic09";
-        case 1024: return "ic10";
-        default: return nullptr;
+        case 16:
+            return "icp4";
+        case 32:
+            return "icp5";
+        case 64:
+            return "icp6";
+        case 128:
+            return "ic07";
+        case 256:
+            return "ic08";
+        case 512:
+            return "ic09";
+        case 1024:
+            return "ic10";
+        default:
+            return nullptr;
         }
     };
     QByteArray entries;

@@ -91,7 +91,8 @@ QTransform faceTransform(const View &view, const QVector3D &origin, const QVecto
 }
 
 // Speckles of black in the plastic, inside the current clip.
-void speckles(QPainter &p, const QRectF &area, double unit, std::mt19937 &random, double shadeFactor)
+void speckles(QPainter &p, const QRectF &area, double unit, std::mt19937 &random,
+              double shadeFactor)
 {
     std::uniform_real_distribution<double> x(area.left(), area.right());
     std::uniform_real_distribution<double> y(area.top(), area.bottom());
@@ -138,8 +139,9 @@ void grain(QImage &image, unsigned seed)
         for (int x = 0; x < image.width(); ++x) {
             const QRgb c = image.pixel(x, y);
             const int n = noise(random);
-            image.setPixel(x, y, qRgb(std::clamp(qRed(c) + n, 0, 255), std::clamp(qGreen(c) + n, 0, 255),
-                                      std::clamp(qBlue(c) + n, 0, 255)));
+            image.setPixel(x, y,
+                           qRgb(std::clamp(qRed(c) + n, 0, 255), std::clamp(qGreen(c) + n, 0, 255),
+                                std::clamp(qBlue(c) + n, 0, 255)));
         }
 }
 
@@ -188,7 +190,8 @@ void drawNumeral(QPainter &p, const QTransform &onFace, const QString &text, dou
     p.drawPath(path);
     if (underline > 0) {
         const QRectF b = path.boundingRect();
-        p.drawRect(QRectF(b.left(), b.bottom() + fontPixels * 0.06, b.width(), fontPixels * underline));
+        p.drawRect(
+            QRectF(b.left(), b.bottom() + fontPixels * 0.06, b.width(), fontPixels * underline));
     }
     p.restore();
 }
@@ -225,7 +228,8 @@ QRectF fit(View &view, const std::vector<QVector3D> &turned, const QRectF &targe
     QRectF bounds;
     for (const QVector3D &v : turned) {
         const QPointF q = view.project(v);
-        bounds = bounds.isNull() ? QRectF(q, QSizeF(1e-6, 1e-6)) : bounds.united(QRectF(q, QSizeF(1e-6, 1e-6)));
+        bounds = bounds.isNull() ? QRectF(q, QSizeF(1e-6, 1e-6))
+                                 : bounds.united(QRectF(q, QSizeF(1e-6, 1e-6)));
     }
     const double s = std::min(target.width() / bounds.width(), target.height() / bounds.height());
     view.scale = static_cast<float>(s);
@@ -306,9 +310,9 @@ QImage renderPolyhedron(const Die &die, int scale)
 // Numerals on the faces that face the viewer well enough to read.
 auto numerals(std::vector<QString> labels, double sizeOfInradius, bool marked69 = false)
 {
-    return [labels = std::move(labels), sizeOfInradius, marked69](
-               QPainter &p, const View &view, const Solid &solid, int face, int rank,
-               const QVector3D &centroid, const QVector3D &normal) {
+    return [labels = std::move(labels), sizeOfInradius,
+            marked69](QPainter &p, const View &view, const Solid &solid, int face, int rank,
+                      const QVector3D &centroid, const QVector3D &normal) {
         if (normal.z() < 0.3f)
             return;
         const Face &f = solid.faces[static_cast<std::size_t>(face)];
@@ -318,7 +322,8 @@ auto numerals(std::vector<QString> labels, double sizeOfInradius, bool marked69 
             const QVector3D b =
                 solid.vertices[static_cast<std::size_t>(f.vertices[(i + 1) % f.vertices.size()])];
             const QVector3D c = f.centroid;
-            inradius = std::min(inradius, QVector3D::crossProduct(b - a, c - a).length() / (b - a).length());
+            inradius = std::min(inradius,
+                                QVector3D::crossProduct(b - a, c - a).length() / (b - a).length());
         }
         const QVector3D up = faceUp(normal, face, rank == 0 ? 4 : 35);
         const QVector3D right = QVector3D::crossProduct(up, normal);
@@ -404,8 +409,8 @@ QImage renderBall(const Picture &picture, int scale)
     for (int i = 0; i < 100; ++i) {
         const double z = 1.0 - 2.0 * i / 99.0;
         const double ring = std::sqrt(1.0 - z * z);
-        QVector3D n(static_cast<float>(ring * std::cos(golden * i)), static_cast<float>(ring * std::sin(golden * i)),
-                    static_cast<float>(z));
+        QVector3D n(static_cast<float>(ring * std::cos(golden * i)),
+                    static_cast<float>(ring * std::sin(golden * i)), static_cast<float>(z));
         // The lattice starts at the pole that faces the viewer; tilt it a little.
         n = tilt.rotatedVector(n);
         if (n.z() < 0.18f)
@@ -529,8 +534,8 @@ bool writeIco(const QImage &image, const QString &path)
 
 QQuaternion facing(const Solid &solid, int face, const QVector3D &towards, float twist)
 {
-    const QQuaternion to = QQuaternion::rotationTo(solid.faces[static_cast<std::size_t>(face)].normal,
-                                                   towards.normalized());
+    const QQuaternion to = QQuaternion::rotationTo(
+        solid.faces[static_cast<std::size_t>(face)].normal, towards.normalized());
     return QQuaternion::fromAxisAndAngle(towards.normalized(), twist) * to;
 }
 
@@ -551,26 +556,40 @@ int main(int argc, char *argv[])
     const QVector3D front(0.12f, 0.32f, 1.0f); // the camera sees the front face a little from above
 
     // The d4 stands on a face, point up; the camera looks down on it a little.
-    const QQuaternion standing =
-        QQuaternion::fromEulerAngles(18, 0, 0) * QQuaternion::fromEulerAngles(0, 25, 0) *
-        QQuaternion::rotationTo(d4.faces[0].normal, QVector3D(0, -1, 0));
+    const QQuaternion standing = QQuaternion::fromEulerAngles(18, 0, 0) *
+                                 QQuaternion::fromEulerAngles(0, 25, 0) *
+                                 QQuaternion::rotationTo(d4.faces[0].normal, QVector3D(0, -1, 0));
 
     const std::vector<Die> dice = {
         {{"d4", 66, 57}, d4, standing, tetraNumerals, 4},
         {{"d6", 58, 66}, d6, QQuaternion::fromEulerAngles(24, -32, 0), pips, 6},
-        {{"d8", 66, 79}, d8, facing(d8, 0, front, -8),
-         numerals({"5", "3", "7", "1", "8", "2", "4", "6"}, 1.05), 8},
-        {{"d10", 64, 64}, d10, QQuaternion::fromEulerAngles(-62, 18, 0),
-         numerals({"7", "3", "9", "1", "5", "0", "2", "8", "4", "6"}, 1.0, true), 10},
-        {{"d12", 66, 65}, d12, facing(d12, 0, front, 10),
-         numerals({"6", "11", "2", "9", "4", "12", "1", "8", "3", "10", "5", "7"}, 0.95, true), 12},
-        {{"d20", 72, 73}, d20, facing(d20, 0, front, -6),
-         numerals({"8", "14", "2", "17", "5", "11", "20", "3", "16", "9", "1", "12", "19", "6",
-                   "15", "4", "18", "7", "13", "10"},
+        {{"d8", 66, 79},
+         d8,
+         facing(d8, 0, front, -8),
+         numerals({"5", "3", "7", "1", "8", "2", "4", "6"}, 1.05),
+         8},
+        {{"d10", 64, 64},
+         d10,
+         QQuaternion::fromEulerAngles(-62, 18, 0),
+         numerals({"7", "3", "9", "1", "5", "0", "2", "8", "4", "6"}, 1.0, true),
+         10},
+        {{"d12", 66, 65},
+         d12,
+         facing(d12, 0, front, 10),
+         numerals({"6", "11", "2", "9", "4", "12", "1", "8", "3", "10", "5", "7"}, 0.95, true),
+         12},
+        {{"d20", 72, 73},
+         d20,
+         facing(d20, 0, front, -6),
+         numerals({"8", "14", "2",  "17", "5",  "11", "20", "3", "16", "9",
+                   "1", "12", "19", "6",  "15", "4",  "18", "7", "13", "10"},
                   1.05, true),
          20},
-        {{"d10tens", 66, 71}, d10, QQuaternion::fromEulerAngles(-60, -14, 0),
-         numerals({"40", "80", "00", "60", "20", "90", "10", "70", "30", "50"}, 0.8), 100},
+        {{"d10tens", 66, 71},
+         d10,
+         QQuaternion::fromEulerAngles(-60, -14, 0),
+         numerals({"40", "80", "00", "60", "20", "90", "10", "70", "30", "50"}, 0.8),
+         100},
     };
 
     bool ok = true;
@@ -583,7 +602,8 @@ int main(int argc, char *argv[])
     }
     const Picture ball{"d100", 76, 75};
     const QImage big = renderBall(ball, supersample * 2);
-    ok &= save(downscale(big, ball.width, ball.height, 1000), out.filePath(QStringLiteral("d100.bmp")));
+    ok &= save(downscale(big, ball.width, ball.height, 1000),
+               out.filePath(QStringLiteral("d100.bmp")));
     ok &= save(downscale(big, ball.width * 2, ball.height * 2, 1001),
                out.filePath(QStringLiteral("d100@2x.bmp")));
 

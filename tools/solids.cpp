@@ -83,7 +83,8 @@ Solid tetrahedron()
 
 Solid cube()
 {
-    return fromNormals(cubeCorners(), {{1, 0, 0}, {-1, 0, 0}, {0, 1, 0}, {0, -1, 0}, {0, 0, 1}, {0, 0, -1}});
+    return fromNormals(cubeCorners(),
+                       {{1, 0, 0}, {-1, 0, 0}, {0, 1, 0}, {0, -1, 0}, {0, 0, 1}, {0, 0, -1}});
 }
 
 Solid octahedron()
@@ -103,20 +104,21 @@ Solid trapezohedron()
     for (int i = 0; i < 5; ++i) {
         const float up = 2 * std::numbers::pi_v<float> * i / 5;
         const float down = up + std::numbers::pi_v<float> / 5;
-        v.emplace_back(std::cos(up), std::sin(up), a);     // 2 + 2i
+        v.emplace_back(std::cos(up), std::sin(up), a);      // 2 + 2i
         v.emplace_back(std::cos(down), std::sin(down), -a); // 3 + 2i
     }
     Solid solid{v, {}};
     for (int i = 0; i < 5; ++i) {
         const int u0 = 2 + 2 * i, l0 = 3 + 2 * i, u1 = 2 + 2 * ((i + 1) % 5),
                   l1 = 3 + 2 * ((i + 1) % 5);
-        for (const std::vector<int> &kite : {std::vector<int>{0, u0, l0, u1},
-                                             std::vector<int>{1, l0, u1, l1}}) {
+        for (const std::vector<int> &kite :
+             {std::vector<int>{0, u0, l0, u1}, std::vector<int>{1, l0, u1, l1}}) {
             QVector3D centroid;
             for (int k : kite)
                 centroid += v[static_cast<std::size_t>(k)];
-            const QVector3D n = QVector3D::crossProduct(v[static_cast<std::size_t>(kite[1])] - v[static_cast<std::size_t>(kite[0])],
-                                                        v[static_cast<std::size_t>(kite[3])] - v[static_cast<std::size_t>(kite[0])]);
+            const QVector3D n = QVector3D::crossProduct(
+                v[static_cast<std::size_t>(kite[1])] - v[static_cast<std::size_t>(kite[0])],
+                v[static_cast<std::size_t>(kite[3])] - v[static_cast<std::size_t>(kite[0])]);
             solid.faces.push_back(
                 makeFace(v, kite, QVector3D::dotProduct(n, centroid) > 0 ? n : -n));
         }

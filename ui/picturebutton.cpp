@@ -7,7 +7,7 @@
 #include <QStylePainter>
 
 namespace {
-constexpr int frameMargin = 3;   // keeps picture and caption off the bevel
+constexpr int frameMargin = 3; // keeps picture and caption off the bevel
 } // namespace
 
 PictureButton::PictureButton(const QString &picture, const QString &caption, QWidget *parent)

@@ -12,10 +12,14 @@ inline constexpr int perPixel = 15;
 // Twips to pixels, rounded to the nearest pixel (halves away from zero).
 constexpr int px(int tw)
 {
-    return tw >= 0 ? (2 * tw + perPixel) / (2 * perPixel) : -((-2 * tw + perPixel) / (2 * perPixel));
+    return tw >= 0 ? (2 * tw + perPixel) / (2 * perPixel)
+                   : -((-2 * tw + perPixel) / (2 * perPixel));
 }
 
-constexpr QPoint point(int x, int y) { return {px(x), px(y)}; }
+constexpr QPoint point(int x, int y)
+{
+    return {px(x), px(y)};
+}
 constexpr QRect rect(int left, int top, int width, int height)
 {
     return {px(left), px(top), px(width), px(height)};

@@ -5,8 +5,8 @@
 #include <clocale>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <regex>
 #include <string>
@@ -55,10 +55,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (!(*value == expected))
         fail(text, "value differs from strtod");
     const double whole = std::floor(expected);
-    const int expectedCount = whole >= std::numeric_limits<short>::min() &&
-                                      whole <= std::numeric_limits<short>::max()
-                                  ? static_cast<int>(whole)
-                                  : 0;
+    const int expectedCount =
+        whole >= std::numeric_limits<short>::min() && whole <= std::numeric_limits<short>::max()
+            ? static_cast<int>(whole)
+            : 0;
     if (count != expectedCount)
         fail(text, "count is not the floor of the value");
     return 0;

@@ -1,9 +1,12 @@
 #include "aboutdialog.h"
 
 #include "assets.h"
+#include "fonts.h"
+#include "palette.h"
 #include "twips.h"
 #include "version.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -20,36 +23,37 @@ constexpr QRect titleRect = twips::rect(1050, 240, 3885, 480);
 constexpr QRect versionRect = twips::rect(1050, 780, 3885, 225);
 constexpr int iconPixels = 32;
 
-// The etched separator: a white line painted over a grey one.
+// The etched separator: a light line painted over a darker one. On a light palette they
+// are white over grey; on a dark one the palette's light and mid shades.
 struct Separator
 {
     QPoint from;
     QPoint to;
-    QColor colour;
     int width;
 };
 const Separator separators[2] = {
-    {twips::point(120, 1680), twips::point(5684, 1680), QColor(128, 128, 128), 1},
-    {twips::point(105, 1680), twips::point(5654, 1680), QColor(255, 255, 255), 2},
+    {twips::point(120, 1680), twips::point(5684, 1680), 1}, // the darker line
+    {twips::point(105, 1680), twips::point(5654, 1680), 2}, // the light line, on top
 };
 
 constexpr char credit[] = "Designed and programmed by the Quandrel authors";
 
-// A left-aligned, word-wrapping, opaque label whose text takes the palette role `ink`
-// (black for WindowText, the system's button-text colour for ButtonText).
-QLabel *makeLabel(const QString &text, const QRect &geometry, QPalette::ColorRole ink,
-                  QWidget *parent)
+// A left-aligned, word-wrapping, opaque label.
+QLabel *makeLabel(const QString &text, const QRect &geometry, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
     label->setGeometry(geometry);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
     label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText,
-                     ink == QPalette::ButtonText ? palette.color(ink) : QColor(Qt::black));
-    label->setPalette(palette);
     return label;
+}
+
+void setInk(QLabel *label, const QColor &ink)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, ink);
+    label->setPalette(palette);
 }
 
 } // namespace
@@ -64,6 +68,7 @@ AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
     setAttribute(Qt::WA_QuitOnClose, true);
     setFixedSize(twips::px(clientWidth), twips::px(clientHeight));
     setGeometry(QRect(screenPosition, size()));
+    setFont(fonts::windowDefault());
 
     // Made in tab order.
     m_okButton = new QPushButton(QStringLiteral("OK"), this);
@@ -74,24 +79,23 @@ AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
 
     // The icon column holds picIcon(0) above picIcon(1); the labels stand between them
     // in the tab order.
-    const auto makeIcon = [this](int index, const QIcon &icon, const QString &name) {
-        auto *picture = new QLabel(this);
-        picture->setObjectName(QStringLiteral("picIcon%1").arg(index));
-        picture->setGeometry(iconRect[index]);
-        picture->setPixmap(icon.pixmap(QSize(iconPixels, iconPixels), devicePixelRatioF()));
-        picture->setAccessibleName(name);
+    const auto makeIcon = [this](int index, const QString &name) {
+        m_icons[index] = new QLabel(this);
+        m_icons[index]->setObjectName(QStringLiteral("picIcon%1").arg(index));
+        m_icons[index]->setGeometry(iconRect[index]);
+        m_icons[index]->setAccessibleName(name);
     };
-    makeIcon(0, assets::programIcon(), QStringLiteral("Program icon"));
-    m_descriptionLabel =
-        makeLabel(QString::fromLatin1(credit), descriptionRect, QPalette::WindowText, this);
+    makeIcon(0, QStringLiteral("Program icon"));
+    m_descriptionLabel = makeLabel(QString::fromLatin1(credit), descriptionRect, this);
     m_descriptionLabel->setObjectName(QStringLiteral("lblDescription"));
-    m_disclaimerLabel = makeLabel(QString(), disclaimerRect, QPalette::WindowText, this);
+    m_disclaimerLabel = makeLabel(QString(), disclaimerRect, this);
     m_disclaimerLabel->setObjectName(QStringLiteral("lblDisclaimer"));
-    m_titleLabel = makeLabel(QString(), titleRect, QPalette::WindowText, this);
+    m_titleLabel = makeLabel(QString(), titleRect, this);
     m_titleLabel->setObjectName(QStringLiteral("lblTitle"));
-    m_versionLabel = makeLabel(QString(), versionRect, QPalette::ButtonText, this);
+    m_versionLabel = makeLabel(QString(), versionRect, this);
     m_versionLabel->setObjectName(QStringLiteral("lblVersion"));
-    makeIcon(1, assets::outlineIcon(), QStringLiteral("Die icon"));
+    makeIcon(1, QStringLiteral("Die icon"));
+    applyPalette();
 
     load();
     m_okButton->setFocus();
@@ -111,11 +115,41 @@ void AboutDialog::load()
     m_titleLabel->setText(title);
 }
 
+void AboutDialog::applyPalette()
+{
+    const QPalette &colours = palette();
+    const bool dark = isDark(colours);
+    const QColor text = dark ? colours.color(QPalette::WindowText) : QColor(Qt::black);
+    for (QLabel *label : {m_descriptionLabel, m_disclaimerLabel, m_titleLabel})
+        setInk(label, text);
+    setInk(m_versionLabel, colours.color(QPalette::ButtonText));
+
+    // On a dark face the red dice get a rim in the text colour, so their outline shows.
+    const QIcon icons[2] = {assets::programIcon(), assets::outlineIcon()};
+    for (int i = 0; i < 2; ++i) {
+        const QPixmap pixmap =
+            icons[i].pixmap(QSize(iconPixels, iconPixels), devicePixelRatioF());
+        m_icons[i]->setPixmap(dark ? assets::withRim(pixmap, colours.color(QPalette::WindowText))
+                                   : pixmap);
+    }
+}
+
+void AboutDialog::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        applyPalette();
+    QDialog::changeEvent(event);
+}
+
 void AboutDialog::paintEvent(QPaintEvent *)
 {
+    const bool dark = isDark(palette());
+    const QColor colours[2] = {dark ? palette().color(QPalette::Mid) : QColor(128, 128, 128),
+                               dark ? palette().color(QPalette::Light) : QColor(Qt::white)};
     QPainter painter(this);
-    for (const Separator &line : separators) {
-        painter.setPen(QPen(line.colour, line.width, Qt::SolidLine, Qt::FlatCap));
+    for (int i = 0; i < 2; ++i) {
+        const Separator &line = separators[i];
+        painter.setPen(QPen(colours[i], line.width, Qt::SolidLine, Qt::FlatCap));
         // A pen of width w covers w rows starting at the line's y.
         const qreal y = line.from.y() + line.width / 2.0;
         painter.drawLine(QPointF(line.from.x(), y), QPointF(line.to.x(), y));

@@ -31,14 +31,19 @@ public:
     QLabel *disclaimerLabel() const { return m_disclaimerLabel; }
 
 protected:
+    void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
     void load();
+    // Text colours and icons for the current palette: as designed on a light palette
+    // (black text), from the palette's own roles on a dark one.
+    void applyPalette();
 
     QPushButton *m_okButton = nullptr;
     QLabel *m_descriptionLabel = nullptr;
     QLabel *m_disclaimerLabel = nullptr;
     QLabel *m_titleLabel = nullptr;
     QLabel *m_versionLabel = nullptr;
+    QLabel *m_icons[2] = {};
 };

@@ -5,8 +5,11 @@
 
 int main(int argc, char *argv[])
 {
+    const std::optional<StartOptions> options = readStartOptions(argc, argv);
+    if (!options)
+        return 1;
     QApplication app(argc, argv);
-    setUpProgram();
+    setUpProgram(*options);
     MainWindow window(dice::processSource());
     window.show();
     return QApplication::exec();

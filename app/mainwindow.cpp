@@ -41,6 +41,7 @@ MainWindow::MainWindow(dice::Source &source, QWidget *parent) : QWidget(parent),
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral("Quandrel"));
     resize(twips::px(clientWidth), twips::px(clientHeight));
+    setFont(fonts::windowDefault());
 
     // Controls are made in tab order, which sets the focus chain. The die buttons are
     // named after their index: Die0 to Die5, Die8 and Die9.

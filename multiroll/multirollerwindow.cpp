@@ -30,6 +30,7 @@ MultiRollerWindow::MultiRollerWindow(dice::Source &source, QWidget *parent)
     // The title is spelled as the program has always shown it, "Muliple" and all.
     setWindowTitle(QStringLiteral("Muliple Dice Roller"));
     resize(twips::px(clientWidth), twips::px(clientHeight));
+    setFont(fonts::windowDefault());
 
     // Made in tab order: DieBox, xRoll, total, Roll.
     m_dieBox = new QComboBox(this);

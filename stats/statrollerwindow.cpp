@@ -70,6 +70,7 @@ StatRollerWindow::StatRollerWindow(dice::Source &source, QWidget *parent)
     setObjectName(QStringLiteral("CharStat"));
     setWindowTitle(QStringLiteral("Character Stat Roller"));
     resize(twips::px(clientWidth), twips::px(clientHeight));
+    setFont(fonts::windowDefault());
 
     // Object names follow the label arrays: R1_0 is face 0 of row 1, T0 the total of row 1.
     const QFont labelFont = fonts::design(labelPoints, true);

@@ -7,6 +7,7 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 
 class TestMainWindow : public QObject
@@ -58,7 +59,9 @@ void TestMainWindow::identity()
     QCOMPARE(QApplication::applicationName(), QStringLiteral("Quandrel"));
     QCOMPARE(QApplication::applicationVersion(), QStringLiteral("1.7.0"));
     QCOMPARE(QApplication::desktopFileName(), QStringLiteral("org.quandrel.Quandrel"));
-    QCOMPARE(QApplication::windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
+    QCOMPARE(QApplication::windowIcon().availableSizes(),
+             (QList<QSize>{QSize(32, 32), QSize(64, 64), QSize(128, 128)}));
+    QCOMPARE(QApplication::style()->name(), QStringLiteral("fusion"));
 }
 
 void TestMainWindow::startsAsDesigned()

@@ -1,10 +1,12 @@
-// Renders every window as it first opens and after a scripted roll, and compares each
-// rendering with a reviewed reference image in tests/pixels/. Run once per scale factor
-// (QT_SCALE_FACTOR); the references are named after the window, state and scale.
+// Renders every window, as it first opens and after a scripted roll, on a light and on a
+// dark palette, and compares each rendering with a reviewed reference image in
+// tests/pixels/. Run once per scale factor (QT_SCALE_FACTOR); the references are named after
+// the window, state, palette and scale.
 //
 // On a mismatch the rendering and a difference image are written next to the build and
 // their paths printed. QUANDREL_UPDATE_PIXELS=1 writes the renderings as new references.
 #include "aboutdialog.h"
+#include "fonts.h"
 #include "mainwindow.h"
 #include "multirollerwindow.h"
 #include "scriptedsource.h"
@@ -14,10 +16,12 @@
 #include <QComboBox>
 #include <QDir>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -25,30 +29,37 @@ namespace {
 // Largest difference in any colour channel that still counts as the same pixel.
 constexpr int tolerance = 4;
 
-enum class Window
-{
-    MainWindow,
-    Stats,
-    Multi,
-    AboutDialog
-};
+enum class Shown { Main, Stats, Multi, About };
 
-std::unique_ptr<QWidget> build(Window which, ScriptedSource &source, bool rolled)
+// A dark desktop scheme: the active colours of qt6ct's "darker", by QPalette::ColorRole.
+QPalette darkPalette()
+{
+    const char *colours[] = {"#ffffff", "#424245", "#979797", "#5e5c5b", "#302f2e", "#4a4947",
+                             "#ffffff", "#ffffff", "#ffffff", "#3d3d3d", "#222020", "#e7e4e0",
+                             "#12608a", "#f9f9f9", "#0986d3", "#a70b06", "#5c5b5a", "#ffffff",
+                             "#3f3f36", "#ffffff", "#80ffffff"};
+    QPalette palette;
+    for (int role = 0; role < int(std::size(colours)); ++role)
+        palette.setColor(QPalette::ColorRole(role), QColor(QString::fromLatin1(colours[role])));
+    return palette;
+}
+
+std::unique_ptr<QWidget> build(Shown which, ScriptedSource &source, bool rolled)
 {
     switch (which) {
-    case Window::MainWindow: {
+    case Shown::Main: {
         auto window = std::make_unique<MainWindow>(source);
         if (rolled)
             window->rollAll();
         return window;
     }
-    case Window::Stats: {
+    case Shown::Stats: {
         auto window = std::make_unique<StatRollerWindow>(source);
         if (rolled)
             window->rollAll();
         return window;
     }
-    case Window::Multi: {
+    case Shown::Multi: {
         auto window = std::make_unique<MultiRollerWindow>(source);
         if (rolled) {
             window->dieBox()->setCurrentIndex(5);
@@ -57,10 +68,25 @@ std::unique_ptr<QWidget> build(Window which, ScriptedSource &source, bool rolled
         }
         return window;
     }
-    case Window::AboutDialog:
+    case Shown::About:
         return std::make_unique<AboutDialog>();
     }
     return nullptr;
+}
+
+// Draws spread over the range, so every die shows a different face.
+std::vector<float> draws()
+{
+    return {0.05f, 0.95f, 0.3f,  0.99f, 0.5f,  0.62f, 0.41f, 0.87f, 0.12f, 0.74f, 0.2f,  0.66f,
+            0.33f, 0.9f,  0.01f, 0.58f, 0.47f, 0.8f,  0.25f, 0.7f,  0.15f, 0.55f, 0.35f, 0.97f};
+}
+
+QImage render(QWidget *window)
+{
+    window->show();
+    if (!QTest::qWaitForWindowActive(window))
+        qWarning("window not active");
+    return window->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 // Pixels differing by more than the tolerance, painted red over a faded copy of `actual`.
@@ -72,8 +98,8 @@ QImage difference(const QImage &expected, const QImage &actual, int &differing)
         for (int x = 0; x < diff.width(); ++x) {
             const QRgb a = actual.pixel(x, y);
             const QRgb e = expected.pixel(x, y);
-            const int most = std::max(
-                {qAbs(qRed(a) - qRed(e)), qAbs(qGreen(a) - qGreen(e)), qAbs(qBlue(a) - qBlue(e))});
+            const int most = std::max({qAbs(qRed(a) - qRed(e)), qAbs(qGreen(a) - qGreen(e)),
+                                       qAbs(qBlue(a) - qBlue(e))});
             const int grey = 160 + qGray(a) * 95 / 255;
             diff.setPixel(x, y, most > tolerance ? qRgb(255, 0, 0) : qRgb(grey, grey, grey));
             differing += most > tolerance;
@@ -82,60 +108,9 @@ QImage difference(const QImage &expected, const QImage &actual, int &differing)
     return diff;
 }
 
-} // namespace
-
-class TestPixels : public QObject
+// Fails unless `actual` matches the reference `file`; see the top of this file.
+void compareWithReference(const QImage &actual, const QString &file)
 {
-    Q_OBJECT
-
-private slots:
-    void initTestCase();
-    void cleanup() { flushDeletes(); }
-    void windows_data();
-    void windows();
-
-private:
-    int m_scale = 1;
-};
-
-void TestPixels::initTestCase()
-{
-    setUpProgram();
-    QApplication::setCursorFlashTime(0); // a text cursor that never blinks
-    m_scale = qRound(qApp->devicePixelRatio());
-    QDir().mkpath(QStringLiteral(QUANDREL_PIXELS_OUT));
-}
-
-void TestPixels::windows_data()
-{
-    QTest::addColumn<int>("window");
-    QTest::addColumn<bool>("rolled");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("main window") << int(Window::MainWindow) << false << "main";
-    QTest::newRow("main window after Roll All") << int(Window::MainWindow) << true << "main-rolled";
-    QTest::newRow("stat roller") << int(Window::Stats) << false << "stats";
-    QTest::newRow("stat roller after Roll All") << int(Window::Stats) << true << "stats-rolled";
-    QTest::newRow("multiple roller") << int(Window::Multi) << false << "multiroll";
-    QTest::newRow("multiple roller after 3 x d20")
-        << int(Window::Multi) << true << "multiroll-rolled";
-    QTest::newRow("about") << int(Window::AboutDialog) << false << "about";
-}
-
-void TestPixels::windows()
-{
-    QFETCH(int, window);
-    QFETCH(bool, rolled);
-    QFETCH(QString, name);
-    // Draws spread over the range, so every die shows a different face.
-    ScriptedSource source({0.05f, 0.95f, 0.3f,  0.99f, 0.5f,  0.62f, 0.41f, 0.87f,
-                           0.12f, 0.74f, 0.2f,  0.66f, 0.33f, 0.9f,  0.01f, 0.58f,
-                           0.47f, 0.8f,  0.25f, 0.7f,  0.15f, 0.55f, 0.35f, 0.97f});
-    const std::unique_ptr<QWidget> shown = build(Window(window), source, rolled);
-    shown->show();
-    QVERIFY(QTest::qWaitForWindowActive(shown.get()));
-    const QImage actual = shown->grab().toImage().convertToFormat(QImage::Format_RGB32);
-
-    const QString file = QStringLiteral("%1@%2x.png").arg(name).arg(m_scale);
     const QString reference = QStringLiteral(QUANDREL_PIXELS_REFERENCE "/") + file;
     if (qEnvironmentVariableIntValue("QUANDREL_UPDATE_PIXELS")) {
         QVERIFY(actual.save(reference));
@@ -144,25 +119,225 @@ void TestPixels::windows()
     }
     const QImage expected = QImage(reference).convertToFormat(QImage::Format_RGB32);
     QVERIFY2(!expected.isNull(), qPrintable("no reference " + reference));
-
-    int differing = actual.size() == expected.size() ? 0 : -1;
+    int differing = -1;
     QImage diff;
-    if (differing == 0)
+    if (actual.size() == expected.size())
         diff = difference(expected, actual, differing);
-    if (differing != 0) {
-        const QString out = QStringLiteral(QUANDREL_PIXELS_OUT "/");
-        actual.save(out + file);
-        if (!diff.isNull())
-            diff.save(out + "diff-" + file);
-        QFAIL(qPrintable(QStringLiteral("%1 differs from %2 (%3 pixels; size %4x%5 vs %6x%7); "
-                                        "rendering %8, difference %9")
-                             .arg(file, reference)
-                             .arg(differing)
-                             .arg(actual.width())
-                             .arg(actual.height())
-                             .arg(expected.width())
-                             .arg(expected.height())
-                             .arg(out + file, out + "diff-" + file)));
+    if (differing == 0)
+        return;
+    const QString out = QStringLiteral(QUANDREL_PIXELS_OUT "/");
+    actual.save(out + file);
+    if (!diff.isNull())
+        diff.save(out + "diff-" + file);
+    QFAIL(qPrintable(QStringLiteral("%1 differs from %2 (%3 pixels; size %4x%5 vs %6x%7); "
+                                    "rendering %8, difference %9")
+                         .arg(file, reference)
+                         .arg(differing)
+                         .arg(actual.width())
+                         .arg(actual.height())
+                         .arg(expected.width())
+                         .arg(expected.height())
+                         .arg(out + file, out + "diff-" + file)));
+}
+
+// WCAG relative luminance and contrast ratio.
+double luminance(QRgb c)
+{
+    const auto linear = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
+}
+
+double contrast(QRgb a, QRgb b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// A control's caption, read and written, for the controls that show one.
+struct Caption
+{
+    QWidget *control;
+    QString text;
+};
+
+QList<Caption> captions(QWidget *window)
+{
+    QList<Caption> found;
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        QString text;
+        if (!w->isVisible())
+            continue;
+        if (auto *label = qobject_cast<QLabel *>(w))
+            text = label->text();
+        else if (auto *button = qobject_cast<QAbstractButton *>(w))
+            text = button->text();
+        else if (auto *edit = qobject_cast<QLineEdit *>(w))
+            text = edit->text();
+        if (!text.isEmpty())
+            found.append({w, text});
+    }
+    return found;
+}
+
+void setCaption(QWidget *w, const QString &text)
+{
+    if (auto *label = qobject_cast<QLabel *>(w))
+        label->setText(text);
+    else if (auto *button = qobject_cast<QAbstractButton *>(w))
+        button->setText(text);
+    else if (auto *edit = qobject_cast<QLineEdit *>(w))
+        edit->setText(text);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Shown)
+
+class TestPixels : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void windows_data();
+    void windows();
+    void desktopFontsChangeNothing_data();
+    void desktopFontsChangeNothing();
+    void captionsContrast_data();
+    void captionsContrast();
+
+private:
+    int m_scale = 1;
+    QPalette m_light;
+};
+
+void TestPixels::initTestCase()
+{
+    setUpProgram();
+    QApplication::setCursorFlashTime(0); // a text cursor that never blinks
+    m_scale = qRound(qApp->devicePixelRatio());
+    m_light = QApplication::palette();
+    QDir().mkpath(QStringLiteral(QUANDREL_PIXELS_OUT));
+}
+
+void TestPixels::cleanup()
+{
+    flushDeletes();
+    QApplication::setPalette(m_light);
+}
+
+void TestPixels::windows_data()
+{
+    QTest::addColumn<Shown>("window");
+    QTest::addColumn<bool>("rolled");
+    QTest::addColumn<bool>("dark");
+    QTest::addColumn<QString>("name");
+    for (bool dark : {false, true}) {
+        const char *palette = dark ? "dark" : "light";
+        const QString suffix = dark ? QStringLiteral("-dark") : QString();
+        QTest::addRow("main window, %s", palette) << Shown::Main << false << dark << "main" + suffix;
+        QTest::addRow("main window after Roll All, %s", palette)
+            << Shown::Main << true << dark << "main-rolled" + suffix;
+        QTest::addRow("stat roller, %s", palette) << Shown::Stats << false << dark << "stats" + suffix;
+        QTest::addRow("stat roller after Roll All, %s", palette)
+            << Shown::Stats << true << dark << "stats-rolled" + suffix;
+        QTest::addRow("multiple roller, %s", palette)
+            << Shown::Multi << false << dark << "multiroll" + suffix;
+        QTest::addRow("multiple roller after 3 x d20, %s", palette)
+            << Shown::Multi << true << dark << "multiroll-rolled" + suffix;
+        QTest::addRow("about, %s", palette) << Shown::About << false << dark << "about" + suffix;
+    }
+}
+
+void TestPixels::windows()
+{
+    QFETCH(Shown, window);
+    QFETCH(bool, rolled);
+    QFETCH(bool, dark);
+    QFETCH(QString, name);
+    if (dark)
+        QApplication::setPalette(darkPalette());
+    ScriptedSource source(draws());
+    const std::unique_ptr<QWidget> shown = build(window, source, rolled);
+    compareWithReference(render(shown.get()), QStringLiteral("%1@%2x.png").arg(name).arg(m_scale));
+}
+
+void TestPixels::desktopFontsChangeNothing_data()
+{
+    QTest::addColumn<Shown>("window");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("main window") << Shown::Main << "main";
+    QTest::newRow("stat roller") << Shown::Stats << "stats";
+    QTest::newRow("multiple roller") << Shown::Multi << "multiroll";
+    QTest::newRow("about") << Shown::About << "about";
+}
+
+void TestPixels::desktopFontsChangeNothing()
+{
+    // A desktop that sets a large general font, and fonts of its own for classes of widgets.
+    QFETCH(Shown, window);
+    QFETCH(QString, name);
+    if (qEnvironmentVariableIntValue("QUANDREL_UPDATE_PIXELS"))
+        QSKIP("compares with the references of the plain renderings");
+    QFont serif(QStringLiteral("DejaVu Serif"), 14);
+    QApplication::setFont(serif);
+    serif.setItalic(true);
+    for (const char *type : {"QPushButton", "QLabel", "QLineEdit", "QComboBox", "QDialog"})
+        QApplication::setFont(serif, type);
+    ScriptedSource source(draws());
+    const std::unique_ptr<QWidget> shown = build(window, source, false);
+    const QImage actual = render(shown.get());
+    fonts::install();
+    compareWithReference(actual, QStringLiteral("%1@%2x.png").arg(name).arg(m_scale));
+}
+
+void TestPixels::captionsContrast_data()
+{
+    QTest::addColumn<Shown>("window");
+    QTest::addColumn<bool>("dark");
+    for (bool dark : {false, true}) {
+        const char *palette = dark ? "dark" : "light";
+        QTest::addRow("main window, %s", palette) << Shown::Main << dark;
+        QTest::addRow("stat roller, %s", palette) << Shown::Stats << dark;
+        QTest::addRow("multiple roller, %s", palette) << Shown::Multi << dark;
+        QTest::addRow("about, %s", palette) << Shown::About << dark;
+    }
+}
+
+void TestPixels::captionsContrast()
+{
+    // Each caption's strongest pixel against the same pixel rendered without the caption:
+    // at least 4.5:1 (WCAG AA) for every control that shows text.
+    QFETCH(Shown, window);
+    QFETCH(bool, dark);
+    if (dark)
+        QApplication::setPalette(darkPalette());
+    ScriptedSource source(draws());
+    const std::unique_ptr<QWidget> shown = build(window, source, true);
+    render(shown.get());
+    if (QWidget *focus = QApplication::focusWidget())
+        focus->clearFocus(); // no caret or focus frame in either rendering
+    const QImage captioned = shown->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QList<Caption> all = captions(shown.get());
+    QVERIFY(!all.isEmpty());
+    for (const Caption &caption : all)
+        setCaption(caption.control, QString());
+    const QImage behind = shown->grab().toImage().convertToFormat(QImage::Format_RGB32);
+
+    for (const Caption &caption : all) {
+        const QRect area(caption.control->mapTo(shown.get(), QPoint(0, 0)) * m_scale,
+                         caption.control->size() * m_scale);
+        double best = 1.0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                best = std::max(best, contrast(captioned.pixel(x, y), behind.pixel(x, y)));
+        QVERIFY2(best >= 4.5, qPrintable(QStringLiteral("\"%1\" (%2): contrast %3")
+                                             .arg(caption.text, caption.control->objectName())
+                                             .arg(best, 0, 'f', 2)));
     }
 }
 

@@ -607,8 +607,17 @@ int main(int argc, char *argv[])
     ok &= save(downscale(big, ball.width * 2, ball.height * 2, 1001),
                out.filePath(QStringLiteral("d100@2x.bmp")));
 
-    ok &= writeIco(renderIcon(32, false), out.filePath(QStringLiteral("quandrel.ico")));
-    ok &= writeIco(renderIcon(32, true), out.filePath(QStringLiteral("quandrel-outline.ico")));
+    // The window icons: the 32-pixel, 256-colour ICO files, the same pixels again as PNG
+    // (which Qt reads without a plugin), and full-colour renders for 2x and 4x screens.
+    out.mkpath(QStringLiteral("window"));
+    for (const bool plain : {false, true}) {
+        const QString name = plain ? QStringLiteral("quandrel-outline") : QStringLiteral("quandrel");
+        const QString ico = out.filePath(name + ".ico");
+        ok &= writeIco(renderIcon(32, plain), ico);
+        ok &= save(QImage(ico), out.filePath("window/" + name + ".png"));
+        ok &= save(renderIcon(64, plain), out.filePath("window/" + name + "@2x.png"));
+        ok &= save(renderIcon(128, plain), out.filePath("window/" + name + "@4x.png"));
+    }
     QList<QImage> macIcons;
     for (int size : {16, 32, 48, 64, 128, 256}) {
         const QImage icon = renderIcon(size, false);

@@ -6,12 +6,18 @@
 
 namespace assets {
 
-// The program icon that every window carries (32 x 32, 256 colours, masked).
+// The program icon that every window carries: 32 x 32 in 256 colours with a mask, and
+// full-colour renders for 2x and 4x screens.
 QIcon programIcon();
-// The About window's second die icon: the same die, plain red, outlined numeral.
+// The About window's second die icon, in the same sizes: the same die, plain red, with an
+// outlined numeral.
 QIcon outlineIcon();
 // A die picture by base name ("d4", "d10tens", ...), shown at its own pixel size.
 // Carries a twice-as-large version for 2x screens when one exists; null if unknown.
 QPixmap diePicture(const QString &name, qreal devicePixelRatio);
+
+// `pixmap` with a rim of `colour`, one device-independent pixel wide, around its opaque
+// pixels, so that a dark picture keeps its outline on a dark background.
+QPixmap withRim(const QPixmap &pixmap, const QColor &colour);
 
 } // namespace assets

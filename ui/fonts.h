@@ -5,14 +5,21 @@
 namespace fonts {
 
 // The family the layouts are designed for. Where it is missing, Qt substitutes the
-// metric-compatible family that installSubstitution() registers.
+// metric-compatible family that install() registers.
 inline constexpr char designFamily[] = "MS Sans Serif";
+// The size of the font each window uses for controls that name none of their own.
+inline constexpr double defaultPoints = 8.25;
 
 // Maps designFamily to Liberation Sans and sets the application's default font
-// (designFamily, 8.25 pt). Call once, after the QApplication exists.
+// (designFamily, defaultPoints). Call once, after the QApplication exists.
 void install();
 
-// designFamily at `points`, bold or regular.
+// designFamily at `points`, bold or regular. Every attribute that shapes the text is set,
+// so a widget with this font, and every child that inherits it, keeps these metrics
+// whatever fonts the desktop gives the application or a class of widgets.
 QFont design(double points, bool bold);
+
+// The font of a window: design(defaultPoints, false).
+QFont windowDefault();
 
 } // namespace fonts

@@ -7,7 +7,8 @@
 #include <QStylePainter>
 
 namespace {
-constexpr int frameMargin = 3; // keeps picture and caption off the bevel
+constexpr int frameMargin = 3; // keeps the caption off the bevel
+constexpr int bevelWidth = 2;  // the bevel's outline and highlight, which no picture covers
 } // namespace
 
 PictureButton::PictureButton(const QString &picture, const QString &caption, QWidget *parent)
@@ -40,7 +41,11 @@ void PictureButton::paintEvent(QPaintEvent *)
     const QPixmap pixmap = assets::diePicture(m_picture, devicePixelRatioF());
     QRect placed(QPoint(0, 0), pixmap.deviceIndependentSize().toSize());
     placed.moveCenter(QRect(dx, dy, width(), caption.top() - dy).center());
+    // A picture as wide as the button is cut at the bevel rather than painted over it.
+    painter.save();
+    painter.setClipRect(rect().adjusted(bevelWidth, bevelWidth, -bevelWidth, -bevelWidth));
     painter.drawPixmap(placed.topLeft(), pixmap);
+    painter.restore();
 
     painter.drawItemText(caption, Qt::AlignCenter, option.palette, isEnabled(), text(),
                          QPalette::ButtonText);

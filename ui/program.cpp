@@ -6,13 +6,76 @@
 #include "version.h"
 
 #include <QApplication>
+#include <QStyle>
 
-void setUpProgram()
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+bool isSet(const char *value)
+{
+    return value && *value;
+}
+
+// Whether argv holds the Qt option `name` ("-style", "--style", "-style=..." ...).
+bool hasOption(int argc, char **argv, const char *name)
+{
+    const std::size_t length = std::strlen(name);
+    for (int i = 1; i < argc; ++i) {
+        const char *arg = argv[i];
+        if (arg[0] != '-')
+            continue;
+        arg += arg[1] == '-' ? 2 : 1;
+        if (std::strncmp(arg, name, length) == 0 && (arg[length] == '\0' || arg[length] == '='))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+std::optional<std::string> defaultPlatform(const char *display, const char *waylandDisplay)
+{
+    if (isSet(display))
+        return std::string(isSet(waylandDisplay) ? "xcb;wayland" : "xcb");
+    if (isSet(waylandDisplay))
+        return std::string("wayland");
+    return std::nullopt;
+}
+
+std::optional<StartOptions> readStartOptions(int argc, char **argv)
+{
+    StartOptions options;
+    options.styleNamed = hasOption(argc, argv, "style") || isSet(std::getenv("QT_STYLE_OVERRIDE"));
+
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    if (!isSet(std::getenv("QT_QPA_PLATFORM")) && !hasOption(argc, argv, "platform")) {
+        const char *display = hasOption(argc, argv, "display") ? ":" : std::getenv("DISPLAY");
+        const std::optional<std::string> platform =
+            defaultPlatform(display, std::getenv("WAYLAND_DISPLAY"));
+        if (!platform) {
+            std::fputs("quandrel: cannot open a display (DISPLAY and WAYLAND_DISPLAY are unset)\n",
+                       stderr);
+            return std::nullopt;
+        }
+        qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(*platform));
+    }
+#endif
+    return options;
+}
+
+void setUpProgram(const StartOptions &options)
 {
     QApplication::setApplicationName(QString::fromLatin1(quandrel::applicationTitle));
     QApplication::setApplicationVersion(QString::fromLatin1(quandrel::versionString));
     QApplication::setDesktopFileName(QStringLiteral("org.quandrel.Quandrel"));
     QApplication::setWindowIcon(assets::programIcon());
+    // The fixed layouts are measured in Fusion's metrics. Setting a style keeps the palette
+    // the desktop's platform theme gives, light or dark.
+    if (!options.styleNamed)
+        QApplication::setStyle(QStringLiteral("Fusion"));
     fonts::install();
     installAccessibleWindows();
 }

@@ -1,6 +1,27 @@
 #pragma once
 
+#include <optional>
+#include <string>
+
+// What start-up reads from the command line and the environment before the QApplication
+// exists.
+struct StartOptions
+{
+    bool styleNamed = false; // the user named a widget style (-style, QT_STYLE_OVERRIDE)
+};
+
+// The platform plugin list to use when the user names none: X where an X server is set
+// (on a Wayland desktop that is XWayland, where windows can be placed), Wayland
+// otherwise. Nothing when neither DISPLAY nor WAYLAND_DISPLAY is set.
+std::optional<std::string> defaultPlatform(const char *display, const char *waylandDisplay);
+
+// Reads the command line and the environment before the QApplication exists, and picks the
+// platform unless the user named one (-platform, QT_QPA_PLATFORM). With no display to open,
+// prints one line on stderr and returns nothing.
+std::optional<StartOptions> readStartOptions(int argc, char **argv);
+
 // Sets up the running QApplication the way Quandrel runs: application name, version and
-// desktop entry, the window icon, the design's fonts and the windows' accessible roles.
+// desktop entry, the window icon, the design's fonts, the Fusion style unless the user
+// named one (the desktop's palette stays) and the windows' accessible roles.
 // Call once, after the QApplication exists and before any window is made.
-void setUpProgram();
+void setUpProgram(const StartOptions &options = {});

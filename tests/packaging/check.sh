@@ -32,6 +32,11 @@ grep -q 'release version="1.7.0"' "$work/stage/usr/share/metainfo/org.quandrel.Q
 status=0
 QT_QPA_PLATFORM=offscreen timeout 3 "$work/stage/usr/bin/quandrel" >/dev/null 2>&1 || status=$?
 [[ $status -eq 124 ]] || fail "installed program exited with $status instead of running"
+# Without any display it says so in one line and ends with status 1.
+status=0
+said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$work/stage/usr/bin/quandrel" 2>&1) || status=$?
+[[ $status -eq 1 && "$said" == "quandrel: cannot open a display (DISPLAY and WAYLAND_DISPLAY are unset)" ]] ||
+  fail "without a display: status $status, said: $said"
 
 # 4. The Debian package: name, version and dependencies.
 (cd "$build" && cpack -G DEB -B "$work/deb" >/dev/null) || fail "cpack"

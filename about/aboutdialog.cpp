@@ -3,10 +3,12 @@
 #include "assets.h"
 #include "fonts.h"
 #include "palette.h"
+#include "titlebar.h"
 #include "twips.h"
 #include "version.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -66,14 +68,28 @@ AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     // Still counts as an open window, so the program runs on while it is open.
     setAttribute(Qt::WA_QuitOnClose, true);
-    setFixedSize(twips::px(clientWidth), twips::px(clientHeight));
-    setGeometry(QRect(screenPosition, size()));
     setFont(fonts::windowDefault());
+    const QSize client(twips::px(clientWidth), twips::px(clientHeight));
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        // Qt's own window frame on Wayland offers every window minimise and maximise, and
+        // a compositor may give any window the size of the screen, which a fixed-size
+        // surface cannot take. So here the dialog draws its own title bar with a close box
+        // only, fixes just its smallest size, and keeps its controls at the top left of
+        // whatever size it is given. Wayland chooses where the window opens.
+        setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+        m_origin = QPoint(0, TitleBar::barHeight);
+        setMinimumSize(client + QSize(0, TitleBar::barHeight));
+        resize(minimumSize());
+        new TitleBar(this);
+    } else {
+        setFixedSize(client);
+        setGeometry(QRect(screenPosition, size()));
+    }
 
     // Made in tab order.
     m_okButton = new QPushButton(QStringLiteral("OK"), this);
     m_okButton->setObjectName(QStringLiteral("cmdOK"));
-    m_okButton->setGeometry(okRect);
+    m_okButton->setGeometry(okRect.translated(m_origin));
     m_okButton->setDefault(true);
     connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -82,17 +98,18 @@ AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
     const auto makeIcon = [this](int index, const QString &name) {
         m_icons[index] = new QLabel(this);
         m_icons[index]->setObjectName(QStringLiteral("picIcon%1").arg(index));
-        m_icons[index]->setGeometry(iconRect[index]);
+        m_icons[index]->setGeometry(iconRect[index].translated(m_origin));
         m_icons[index]->setAccessibleName(name);
     };
     makeIcon(0, QStringLiteral("Program icon"));
-    m_descriptionLabel = makeLabel(QString::fromLatin1(credit), descriptionRect, this);
+    m_descriptionLabel =
+        makeLabel(QString::fromLatin1(credit), descriptionRect.translated(m_origin), this);
     m_descriptionLabel->setObjectName(QStringLiteral("lblDescription"));
-    m_disclaimerLabel = makeLabel(QString(), disclaimerRect, this);
+    m_disclaimerLabel = makeLabel(QString(), disclaimerRect.translated(m_origin), this);
     m_disclaimerLabel->setObjectName(QStringLiteral("lblDisclaimer"));
-    m_titleLabel = makeLabel(QString(), titleRect, this);
+    m_titleLabel = makeLabel(QString(), titleRect.translated(m_origin), this);
     m_titleLabel->setObjectName(QStringLiteral("lblTitle"));
-    m_versionLabel = makeLabel(QString(), versionRect, this);
+    m_versionLabel = makeLabel(QString(), versionRect.translated(m_origin), this);
     m_versionLabel->setObjectName(QStringLiteral("lblVersion"));
     makeIcon(1, QStringLiteral("Die icon"));
     applyPalette();
@@ -127,8 +144,7 @@ void AboutDialog::applyPalette()
     // On a dark face the red dice get a rim in the text colour, so their outline shows.
     const QIcon icons[2] = {assets::programIcon(), assets::outlineIcon()};
     for (int i = 0; i < 2; ++i) {
-        const QPixmap pixmap =
-            icons[i].pixmap(QSize(iconPixels, iconPixels), devicePixelRatioF());
+        const QPixmap pixmap = icons[i].pixmap(QSize(iconPixels, iconPixels), devicePixelRatioF());
         m_icons[i]->setPixmap(dark ? assets::withRim(pixmap, colours.color(QPalette::WindowText))
                                    : pixmap);
     }
@@ -151,7 +167,7 @@ void AboutDialog::paintEvent(QPaintEvent *)
         const Separator &line = separators[i];
         painter.setPen(QPen(colours[i], line.width, Qt::SolidLine, Qt::FlatCap));
         // A pen of width w covers w rows starting at the line's y.
-        const qreal y = line.from.y() + line.width / 2.0;
+        const qreal y = m_origin.y() + line.from.y() + line.width / 2.0;
         painter.drawLine(QPointF(line.from.x(), y), QPointF(line.to.x(), y));
     }
 }

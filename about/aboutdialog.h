@@ -46,4 +46,5 @@ private:
     QLabel *m_titleLabel = nullptr;
     QLabel *m_versionLabel = nullptr;
     QLabel *m_icons[2] = {};
+    QPoint m_origin; // the client area's top left: below the title bar where there is one
 };

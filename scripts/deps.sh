@@ -4,12 +4,14 @@
 #   scripts/deps.sh blackbox   a virtual X display and the accessibility stack
 #   scripts/deps.sh fuzz       clang 14 with its sanitizer and libFuzzer runtimes
 #   scripts/deps.sh packaging  validators, Debian packaging tools, the Windows resource compiler
+#   scripts/deps.sh wayland    a headless Wayland compositor and Qt's Wayland platform
 set -euo pipefail
 
 declare -A groups=(
   [build]="cmake ninja-build g++ qt6-base-dev fonts-liberation2"
   [fuzz]="clang-14 libclang-rt-14-dev"
   [packaging]="desktop-file-utils appstream dpkg-dev file binutils-mingw-w64-x86-64"
+  [wayland]="weston qt6-wayland"
   [blackbox]="xvfb xauth xfonts-base xdotool dbus dbus-x11 at-spi2-core python3 python3-pyatspi gir1.2-atspi-2.0 python3-xlib x11-utils"
 )
 

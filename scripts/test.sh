@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Builds Quandrel and runs every test headless:
-#   1. the QTest suites under CTest (optimised build), packaging checks included;
+#   1. the QTest suites under CTest (optimised build), packaging checks and the Wayland
+#      smoke test (in a headless weston) included;
 #   2. the black-box run of the real program on a virtual X display, driven through the
 #      accessibility interface and real key presses;
 #   3. the QTest suites again, built with AddressSanitizer and UndefinedBehaviorSanitizer;
 #   4. 20 seconds of fuzzing the count conversion.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/deps.sh build packaging fuzz blackbox
+scripts/deps.sh build packaging fuzz blackbox wayland
 
 cmake --preset test >/dev/null
 cmake --build --preset test
@@ -17,6 +18,6 @@ ctest --preset test
 
 cmake --preset asan >/dev/null
 cmake --build --preset asan
-ctest --preset asan --label-exclude packaging
+ctest --preset asan --label-exclude "packaging|wayland"
 
 scripts/fuzz.sh 20

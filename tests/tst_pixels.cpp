@@ -29,14 +29,20 @@ namespace {
 // Largest difference in any colour channel that still counts as the same pixel.
 constexpr int tolerance = 4;
 
-enum class Shown { Main, Stats, Multi, About };
+enum class Shown
+{
+    Main,
+    Stats,
+    Multi,
+    About
+};
 
 // A dark desktop scheme: the active colours of qt6ct's "darker", by QPalette::ColorRole.
 QPalette darkPalette()
 {
-    const char *colours[] = {"#ffffff", "#424245", "#979797", "#5e5c5b", "#302f2e", "#4a4947",
-                             "#ffffff", "#ffffff", "#ffffff", "#3d3d3d", "#222020", "#e7e4e0",
-                             "#12608a", "#f9f9f9", "#0986d3", "#a70b06", "#5c5b5a", "#ffffff",
+    const char *colours[] = {"#ffffff", "#424245", "#979797",  "#5e5c5b", "#302f2e", "#4a4947",
+                             "#ffffff", "#ffffff", "#ffffff",  "#3d3d3d", "#222020", "#e7e4e0",
+                             "#12608a", "#f9f9f9", "#0986d3",  "#a70b06", "#5c5b5a", "#ffffff",
                              "#3f3f36", "#ffffff", "#80ffffff"};
     QPalette palette;
     for (int role = 0; role < int(std::size(colours)); ++role)
@@ -98,8 +104,8 @@ QImage difference(const QImage &expected, const QImage &actual, int &differing)
         for (int x = 0; x < diff.width(); ++x) {
             const QRgb a = actual.pixel(x, y);
             const QRgb e = expected.pixel(x, y);
-            const int most = std::max({qAbs(qRed(a) - qRed(e)), qAbs(qGreen(a) - qGreen(e)),
-                                       qAbs(qBlue(a) - qBlue(e))});
+            const int most = std::max(
+                {qAbs(qRed(a) - qRed(e)), qAbs(qGreen(a) - qGreen(e)), qAbs(qBlue(a) - qBlue(e))});
             const int grey = 160 + qGray(a) * 95 / 255;
             diff.setPixel(x, y, most > tolerance ? qRgb(255, 0, 0) : qRgb(grey, grey, grey));
             differing += most > tolerance;
@@ -239,10 +245,12 @@ void TestPixels::windows_data()
     for (bool dark : {false, true}) {
         const char *palette = dark ? "dark" : "light";
         const QString suffix = dark ? QStringLiteral("-dark") : QString();
-        QTest::addRow("main window, %s", palette) << Shown::Main << false << dark << "main" + suffix;
+        QTest::addRow("main window, %s", palette)
+            << Shown::Main << false << dark << "main" + suffix;
         QTest::addRow("main window after Roll All, %s", palette)
             << Shown::Main << true << dark << "main-rolled" + suffix;
-        QTest::addRow("stat roller, %s", palette) << Shown::Stats << false << dark << "stats" + suffix;
+        QTest::addRow("stat roller, %s", palette)
+            << Shown::Stats << false << dark << "stats" + suffix;
         QTest::addRow("stat roller after Roll All, %s", palette)
             << Shown::Stats << true << dark << "stats-rolled" + suffix;
         QTest::addRow("multiple roller, %s", palette)

@@ -20,10 +20,18 @@ void TestProgram::platform_data()
     QTest::addColumn<QString>("display");
     QTest::addColumn<QString>("waylandDisplay");
     QTest::addColumn<QString>("platform"); // empty: no display to open
-    QTest::newRow("X only") << ":0" << "" << "xcb";
-    QTest::newRow("Wayland with XWayland prefers X") << ":0" << "wayland-0" << "xcb;wayland";
-    QTest::newRow("Wayland only") << "" << "wayland-0" << "wayland";
-    QTest::newRow("neither") << "" << "" << "";
+    QTest::newRow("X only") << ":0"
+                            << ""
+                            << "xcb";
+    QTest::newRow("Wayland with XWayland prefers X") << ":0"
+                                                     << "wayland-0"
+                                                     << "xcb;wayland";
+    QTest::newRow("Wayland only") << ""
+                                  << "wayland-0"
+                                  << "wayland";
+    QTest::newRow("neither") << ""
+                             << ""
+                             << "";
 }
 
 void TestProgram::platform()

@@ -2,6 +2,7 @@
 
 #include "aboutdialog.h"
 #include "diebuttons.h"
+#include "enterkey.h"
 #include "fonts.h"
 #include "multirollerwindow.h"
 #include "picturebutton.h"
@@ -42,6 +43,7 @@ MainWindow::MainWindow(dice::Source &source, QWidget *parent) : QWidget(parent),
     setWindowTitle(QStringLiteral("Quandrel"));
     resize(twips::px(clientWidth), twips::px(clientHeight));
     setFont(fonts::windowDefault());
+    pressFocusedButtonOnEnter(this);
 
     // Controls are made in tab order, which sets the focus chain. The die buttons are
     // named after their index: Die0 to Die5, Die8 and Die9.

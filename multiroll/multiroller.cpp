@@ -11,7 +11,7 @@ namespace {
 
 bool isBlank(char c)
 {
-    return c == ' ' || c == '\t';
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
 bool isDigit(char c)
@@ -134,8 +134,7 @@ void roll(View &view, dice::Source &source)
     view.setTotalText(dice::numberText(sum));
 }
 
-std::u16string limitEdit(const std::u16string &before, const std::u16string &after, int &cursor,
-                         int limit)
+Characters limitEdit(const Characters &before, const Characters &after, int &cursor, int limit)
 {
     // The edit replaced before[prefix, before.size() - suffix) with
     // after[prefix, after.size() - suffix). The caret ends after the insertion, which
@@ -158,11 +157,44 @@ std::u16string limitEdit(const std::u16string &before, const std::u16string &aft
 
     const std::size_t kept = after.size() - inserted;
     const std::size_t room = kept < static_cast<std::size_t>(limit) ? limit - kept : 0;
-    const std::size_t take = std::min(room, inserted);
-    std::u16string result = after.substr(0, prefix + take);
-    result += after.substr(after.size() - suffix);
-    cursor = static_cast<int>(prefix + take);
+    const auto take = static_cast<std::ptrdiff_t>(std::min(room, inserted));
+    const auto front = static_cast<std::ptrdiff_t>(prefix);
+    Characters result(after.begin(), after.begin() + front + take);
+    result.insert(result.end(), after.end() - static_cast<std::ptrdiff_t>(suffix), after.end());
+    cursor = static_cast<int>(front + take);
     return result;
+}
+
+void EditHistory::edited(State before)
+{
+    m_undo.push_back(std::move(before));
+    m_redo.clear();
+}
+
+std::optional<EditHistory::State> EditHistory::undo(State current)
+{
+    if (m_undo.empty())
+        return std::nullopt;
+    State previous = std::move(m_undo.back());
+    m_undo.pop_back();
+    m_redo.push_back(std::move(current));
+    return previous;
+}
+
+std::optional<EditHistory::State> EditHistory::redo(State current)
+{
+    if (m_redo.empty())
+        return std::nullopt;
+    State next = std::move(m_redo.back());
+    m_redo.pop_back();
+    m_undo.push_back(std::move(current));
+    return next;
+}
+
+void EditHistory::clear()
+{
+    m_undo.clear();
+    m_redo.clear();
 }
 
 } // namespace multiroll

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace multiroll {
 
@@ -34,9 +35,9 @@ inline constexpr std::array<Kind, 7> kinds{{
 }};
 
 // The value of a count text, or nothing when it is not a number. Accepted: blanks
-// (space, tab) around, one optional sign, digits with an optional "." fraction (at least
-// one digit in all), an optional exponent ("e" or "E", optional sign, digits). The
-// decimal mark is always ".". Values too large for a double come back as +-infinity.
+// (space, tab, carriage return, line feed) around, one optional sign, digits with an optional "."
+// fraction (at least one digit in all), an optional exponent ("e" or "E", optional sign, digits).
+// The decimal mark is always ".". Values too large for a double come back as +-infinity.
 std::optional<double> parseNumber(std::string_view text);
 
 // The count a text asks for: the floor of its value, or 0 when the text is not a
@@ -60,12 +61,42 @@ public:
 // dice of the selected kind, one draw each, and writes their sum, summed from 0.
 void roll(View &view, dice::Source &source);
 
+// A text as the characters a user sees (grapheme clusters), each in UTF-16.
+using Characters = std::vector<std::u16string>;
+
 // Holds a user's edit of the count box to the user limit. `before` is the text before
-// the edit, `after` the text the edit would leave and `cursor` the caret after it. An edit
-// that removes only is kept whole; an edit that inserts, and would leave more than
-// `limit` characters, keeps only as much of its insertion as fits (possibly nothing).
-// Returns the text to show and sets `cursor` to where the caret belongs in it.
-std::u16string limitEdit(const std::u16string &before, const std::u16string &after, int &cursor,
-                         int limit = userLimit);
+// the edit, `after` the text the edit would leave and `cursor` the caret after it, in
+// characters. An edit that removes only is kept whole; an edit that inserts, and would
+// leave more than `limit` characters, keeps only as much of its insertion as fits (possibly
+// nothing). Returns the text to show and sets `cursor` to where the caret belongs in it.
+Characters limitEdit(const Characters &before, const Characters &after, int &cursor,
+                     int limit = userLimit);
+
+// The undo history of a text the user edits: each edit is one step, whatever cut it.
+class EditHistory
+{
+public:
+    struct State
+    {
+        std::u16string text;
+        int cursor = 0;
+        bool operator==(const State &) const = default;
+    };
+
+    // An edit by the user replaced `before`. Forgets what could be redone.
+    void edited(State before);
+    // The state before the last edit, when there is one; `current` becomes redoable.
+    std::optional<State> undo(State current);
+    // The state the last undo left, when there is one; `current` becomes undoable.
+    std::optional<State> redo(State current);
+    // Forgets every step, as when the program replaces the text.
+    void clear();
+    bool canUndo() const { return !m_undo.empty(); }
+    bool canRedo() const { return !m_redo.empty(); }
+
+private:
+    std::vector<State> m_undo;
+    std::vector<State> m_redo;
+};
 
 } // namespace multiroll

@@ -1,5 +1,7 @@
 #include "multirollerwindow.h"
 
+#include "countbox.h"
+#include "enterkey.h"
 #include "fonts.h"
 #include "twips.h"
 
@@ -31,6 +33,7 @@ MultiRollerWindow::MultiRollerWindow(dice::Source &source, QWidget *parent)
     setWindowTitle(QStringLiteral("Muliple Dice Roller"));
     resize(twips::px(clientWidth), twips::px(clientHeight));
     setFont(fonts::windowDefault());
+    pressFocusedButtonOnEnter(this);
 
     // Made in tab order: DieBox, xRoll, total, Roll.
     m_dieBox = new QComboBox(this);
@@ -47,15 +50,11 @@ MultiRollerWindow::MultiRollerWindow(dice::Source &source, QWidget *parent)
     connect(m_dieBox->lineEdit(), &QLineEdit::textEdited, this, &MultiRollerWindow::dieTextEdited);
 
     // The user may type at most userLimit characters; the program's own texts may be
-    // longer, so the limit is kept on user edits rather than with setMaxLength().
-    m_countBox = new QLineEdit(QString::fromLatin1(multiroll::placeholder), this);
+    // longer, so the count box holds its user's edits to the limit itself.
+    m_countBox = new CountBox(QString::fromLatin1(multiroll::placeholder), this);
     m_countBox->setObjectName(QStringLiteral("xRoll"));
     m_countBox->setGeometry(countRect);
     m_countBox->setAccessibleName(QStringLiteral("Number of rolls"));
-    m_countShown = m_countBox->text();
-    connect(m_countBox, &QLineEdit::textEdited, this, &MultiRollerWindow::countEdited);
-    connect(m_countBox, &QLineEdit::textChanged, this,
-            [this] { m_countShown = m_countBox->text(); });
 
     m_totalLabel = new QLabel(QString::fromLatin1(totalText), this);
     m_totalLabel->setObjectName(QStringLiteral("total"));
@@ -99,18 +98,6 @@ void MultiRollerWindow::dieTextEdited()
     m_dieBox->setCurrentIndex(-1);
     field->setText(text);
     field->setCursorPosition(cursor);
-}
-
-void MultiRollerWindow::countEdited()
-{
-    const QString edited = m_countBox->text();
-    int cursor = m_countBox->cursorPosition();
-    const QString limited = QString::fromStdU16String(
-        multiroll::limitEdit(m_countShown.toStdU16String(), edited.toStdU16String(), cursor));
-    if (limited != edited) {
-        m_countBox->setText(limited);
-        m_countBox->setCursorPosition(cursor);
-    }
 }
 
 std::string MultiRollerWindow::countText() const

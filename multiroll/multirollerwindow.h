@@ -33,7 +33,6 @@ public:
 private:
     void fillDieBox();
     void dieTextEdited();
-    void countEdited();
 
     std::string countText() const override;
     void setCountText(const std::string &text) override;
@@ -45,5 +44,4 @@ private:
     QLineEdit *m_countBox = nullptr;
     QLabel *m_totalLabel = nullptr;
     QPushButton *m_rollButton = nullptr;
-    QString m_countShown; // the count text as it stood before the user's latest edit
 };

@@ -12,7 +12,7 @@ declare -A groups=(
   [fuzz]="clang-14 libclang-rt-14-dev"
   [packaging]="desktop-file-utils appstream dpkg-dev file binutils-mingw-w64-x86-64"
   [wayland]="weston qt6-wayland"
-  [blackbox]="xvfb xauth xfonts-base xdotool dbus dbus-x11 at-spi2-core python3 python3-pyatspi gir1.2-atspi-2.0 python3-xlib x11-utils"
+  [blackbox]="xvfb xauth xfonts-base xdotool dbus dbus-x11 at-spi2-core python3 python3-pyatspi gir1.2-atspi-2.0 python3-xlib x11-utils xclip"
 )
 
 wanted=()

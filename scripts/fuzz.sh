@@ -13,6 +13,7 @@ trap 'rm -rf "$corpus"' EXIT
 cp tests/fuzz/corpus/* "$corpus"/
 status=0
 build/fuzz/tests/fuzz/fuzz_count -max_total_time="$seconds" -max_len=64 -print_final_stats=1 \
+  -artifact_prefix="$corpus/" \
   "$corpus" >"$corpus/log" 2>&1 || status=$?
 grep -E '^(Done|==|SUMMARY|count conversion)' "$corpus/log" || true
 if [[ $status -ne 0 ]]; then

@@ -1,5 +1,6 @@
 #include "statrollerwindow.h"
 
+#include "enterkey.h"
 #include "fonts.h"
 #include "twips.h"
 
@@ -71,6 +72,7 @@ StatRollerWindow::StatRollerWindow(dice::Source &source, QWidget *parent)
     setWindowTitle(QStringLiteral("Character Stat Roller"));
     resize(twips::px(clientWidth), twips::px(clientHeight));
     setFont(fonts::windowDefault());
+    pressFocusedButtonOnEnter(this);
 
     // Object names follow the label arrays: R1_0 is face 0 of row 1, T0 the total of row 1.
     const QFont labelFont = fonts::design(labelPoints, true);
@@ -79,6 +81,7 @@ StatRollerWindow::StatRollerWindow(dice::Source &source, QWidget *parent)
         for (short j = 0; j < stats::facesPerRow; ++j) {
             QLabel *label = makeLabel(initialFaces[j], labelFont, this);
             label->setObjectName(QStringLiteral("R%1_%2").arg(k).arg(j));
+            label->setAccessibleDescription(QStringLiteral("row %1, die %2").arg(k).arg(j + 1));
             label->setGeometry(
                 twips::rect(faceLeft + facePitch * j, labelTop + d, faceWidth, labelHeight));
             m_faceLabels[k - 1][j] = label;
@@ -87,6 +90,7 @@ StatRollerWindow::StatRollerWindow(dice::Source &source, QWidget *parent)
     for (short k = 1; k <= stats::rows; ++k) {
         QLabel *label = makeLabel(initialTotal, labelFont, this);
         label->setObjectName(QStringLiteral("T%1").arg(k - 1));
+        label->setAccessibleDescription(QStringLiteral("row %1 total").arg(k));
         label->setGeometry(
             twips::rect(totalLeft, labelTop + rowOffset(k), totalWidth, labelHeight));
         m_totalLabels[k - 1] = label;

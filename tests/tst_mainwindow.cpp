@@ -177,20 +177,23 @@ void TestMainWindow::singleRoll_data()
     QTest::addColumn<int>("index");
     QTest::addColumn<float>("draw");
     QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("key"); // 0: a mouse click
     const float top = largestDraw;
-    QTest::newRow("d4 least") << 0 << 0.0f << "1";
-    QTest::newRow("d4 greatest") << 0 << top << "4";
-    QTest::newRow("d6 greatest") << 1 << top << "6";
-    QTest::newRow("d8 greatest") << 2 << top << "8";
-    QTest::newRow("d10 least shows 0") << 3 << 0.0f << "0";
-    QTest::newRow("d10 greatest shows 9") << 3 << top << "9";
-    QTest::newRow("d12 greatest") << 4 << top << "12";
-    QTest::newRow("d20 greatest") << 5 << top << "20";
-    QTest::newRow("percentile least shows 00") << 8 << 0.0f << "00";
-    QTest::newRow("percentile greatest") << 8 << top << "90";
-    QTest::newRow("percentile forty") << 8 << 0.4f << "40";
-    QTest::newRow("d100 least") << 9 << 0.0f << "1";
-    QTest::newRow("d100 greatest") << 9 << top << "100";
+    QTest::newRow("d4 least") << 0 << 0.0f << "1" << 0;
+    QTest::newRow("d4 greatest") << 0 << top << "4" << 0;
+    QTest::newRow("d6 greatest") << 1 << top << "6" << 0;
+    QTest::newRow("d8 greatest") << 2 << top << "8" << 0;
+    QTest::newRow("d10 least shows 0") << 3 << 0.0f << "0" << 0;
+    QTest::newRow("d10 greatest shows 9") << 3 << top << "9" << 0;
+    QTest::newRow("d12 greatest") << 4 << top << "12" << 0;
+    QTest::newRow("d20 greatest") << 5 << top << "20" << 0;
+    QTest::newRow("percentile least shows 00") << 8 << 0.0f << "00" << 0;
+    QTest::newRow("percentile greatest") << 8 << top << "90" << 0;
+    QTest::newRow("percentile forty") << 8 << 0.4f << "40" << 0;
+    QTest::newRow("d100 least") << 9 << 0.0f << "1" << 0;
+    QTest::newRow("d100 greatest") << 9 << top << "100" << 0;
+    QTest::newRow("d6 by Enter on it") << 1 << top << "6" << int(Qt::Key_Return);
+    QTest::newRow("percentile by keypad Enter") << 8 << 0.0f << "00" << int(Qt::Key_Enter);
 }
 
 void TestMainWindow::singleRoll()
@@ -198,10 +201,19 @@ void TestMainWindow::singleRoll()
     QFETCH(int, index);
     QFETCH(float, draw);
     QFETCH(QString, caption);
+    QFETCH(int, key);
     ScriptedSource source({draw});
     MainWindow window(source);
     window.show();
-    QTest::mouseClick(window.dieButton(static_cast<short>(index)), Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QPushButton *button = window.dieButton(static_cast<short>(index));
+    if (key) {
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key(key),
+                        key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    } else {
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
     QCOMPARE(window.dieButton(static_cast<short>(index))->text(), caption);
     QCOMPARE(source.taken(), 1u);
 }

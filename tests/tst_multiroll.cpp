@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBoundaryFinder>
 
 #include <cmath>
 #include <limits>
@@ -28,6 +29,17 @@ public:
     int position = -1;
     std::string total = "TOTAL";
 };
+
+// The characters of `text` as a user sees them.
+multiroll::Characters characters(const QString &text)
+{
+    multiroll::Characters result;
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    for (qsizetype start = 0, end; (end = finder.toNextBoundary()) != -1; start = end)
+        if (end > start)
+            result.push_back(text.mid(start, end - start).toStdU16String());
+    return result;
+}
 
 } // namespace
 
@@ -57,7 +69,9 @@ private slots:
     void firstClickOnlyReplacesPlaceholder();
     void pickAndRoll();
     void typingIsLimitedToThree();
-    void pasteIsCutToFit();
+    void pasteIsCutToFitAndUndone();
+    void clickIntoPlaceholderSelectsIt();
+    void enterPressesOnlyTheRollButton();
     void programTextIsShownWhole();
     void typingIntoDieBoxDropsTheSelection();
     void twoClicksAreIndependent();
@@ -72,6 +86,8 @@ void TestMultiRoll::counts_data()
     QTest::newRow("fraction floors") << "2.9" << 2 << true;
     QTest::newRow("blanks around") << " 3 " << 3 << true;
     QTest::newRow("tab around") << "\t4" << 4 << true;
+    QTest::newRow("line end after, as a spreadsheet cell pastes") << "12\n" << 12 << true;
+    QTest::newRow("tab before, CR LF after") << "\t5\r\n" << 5 << true;
     QTest::newRow("zero") << "0" << 0 << true;
     QTest::newRow("negative") << "-5" << -5 << true;
     QTest::newRow("leading point") << ".5" << 0 << true;
@@ -95,6 +111,7 @@ void TestMultiRoll::counts_data()
     QTest::newRow("bare exponent") << "e5" << 0 << false;
     QTest::newRow("exponent without digits") << "1e" << 0 << false;
     QTest::newRow("blank inside") << "1 2" << 0 << false;
+    QTest::newRow("line end inside") << "1\n2" << 0 << false;
     QTest::newRow("placeholder") << "# of Rolls" << 0 << false;
     // limits
     QTest::newRow("largest count") << "32767" << 32767 << true;
@@ -242,6 +259,16 @@ void TestMultiRoll::userEdits_data()
                                              << "111" << 3 << "111" << 3;
     QTest::newRow("same letter past limit") << "111"
                                             << "1111" << 2 << "111" << 1;
+    // characters as a user sees them (cursors count them, not UTF-16 units)
+    QTest::newRow("two emoji pasted, one fits whole")
+        << "12" << QString::fromUtf8("12\U0001F600\U0001F600") << 4
+        << QString::fromUtf8("12\U0001F600") << 3;
+    QTest::newRow("an emoji after two fits")
+        << "12" << QString::fromUtf8("12\U0001F600") << 3 << QString::fromUtf8("12\U0001F600") << 3;
+    QTest::newRow("a line end is one character") << "5"
+                                                 << "5\r\n"
+                                                 << 2 << "5\r\n"
+                                                 << 2;
 }
 
 void TestMultiRoll::userEdits()
@@ -252,9 +279,9 @@ void TestMultiRoll::userEdits()
     QFETCH(QString, shown);
     QFETCH(int, cursorShown);
     int caret = cursor;
-    const std::u16string result =
-        multiroll::limitEdit(before.toStdU16String(), after.toStdU16String(), caret);
-    QCOMPARE(QString::fromStdU16String(result), shown);
+    const multiroll::Characters result =
+        multiroll::limitEdit(characters(before), characters(after), caret);
+    QCOMPARE(result, characters(shown));
     QCOMPARE(caret, cursorShown);
 }
 
@@ -348,7 +375,7 @@ void TestMultiRoll::typingIsLimitedToThree()
     QCOMPARE(count->text(), QStringLiteral("912"));
 }
 
-void TestMultiRoll::pasteIsCutToFit()
+void TestMultiRoll::pasteIsCutToFitAndUndone()
 {
     ScriptedSource source;
     MultiRollerWindow window(source);
@@ -359,11 +386,63 @@ void TestMultiRoll::pasteIsCutToFit()
     QApplication::clipboard()->setText(QStringLiteral("98765"));
     QTest::keyClick(count, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(count->text(), QStringLiteral("987"));
+    // The cut paste is one step: undone, redone, undone again.
+    QTest::keyClick(count, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(count->text(), QStringLiteral("# of Rolls"));
+    QTest::keyClick(count, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(count->text(), QStringLiteral("987"));
+    QTest::keyClick(count, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(count, Qt::Key_Z, Qt::ShiftModifier | Qt::ControlModifier);
+    QCOMPARE(count->text(), QStringLiteral("987"));
     // With no room left, a paste adds nothing; deleting still works.
     QTest::keyClick(count, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(count->text(), QStringLiteral("987"));
     QTest::keyClick(count, Qt::Key_Backspace);
     QCOMPARE(count->text(), QStringLiteral("98"));
+    // Emoji are characters: one fits, whole, and nothing broken is left.
+    QApplication::clipboard()->setText(QString::fromUtf8("\U0001F600\U0001F600"));
+    QTest::keyClick(count, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(count->text(), QString::fromUtf8("98\U0001F600"));
+    QTest::keyClick(count, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(count->text(), QStringLiteral("98"));
+}
+
+void TestMultiRoll::clickIntoPlaceholderSelectsIt()
+{
+    ScriptedSource source(std::vector<float>(7, 0.0f));
+    MultiRollerWindow window(source);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QLineEdit *count = window.countBox();
+    QTest::mouseClick(count, Qt::LeftButton, {}, QPoint(count->width() - 4, count->height() / 2));
+    QCOMPARE(count->selectedText(), QStringLiteral("# of Rolls"));
+    QTest::keyClicks(count, QStringLiteral("7"));
+    window.dieBox()->setCurrentIndex(0);
+    QTest::mouseClick(window.rollButton(), Qt::LeftButton);
+    QCOMPARE(window.totalLabel()->text(), QStringLiteral("7"));
+    // Once the user has typed, a click places the cursor.
+    QTest::mouseClick(count, Qt::LeftButton, {}, QPoint(2, count->height() / 2));
+    QVERIFY(!count->hasSelectedText());
+    QCOMPARE(count->cursorPosition(), 0);
+}
+
+void TestMultiRoll::enterPressesOnlyTheRollButton()
+{
+    ScriptedSource source;
+    MultiRollerWindow window(source);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.dieBox()->setCurrentIndex(1);
+    window.countBox()->setText(QStringLiteral("5"));
+    for (QLineEdit *field : {window.countBox(), window.dieBox()->lineEdit()}) {
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Return);
+        QTest::keyClick(field, Qt::Key_Enter, Qt::KeypadModifier);
+    }
+    QCOMPARE(source.taken(), 0u);
+    window.rollButton()->setFocus();
+    QTest::keyClick(window.rollButton(), Qt::Key_Return);
+    QCOMPARE(source.taken(), 5u);
 }
 
 void TestMultiRoll::programTextIsShownWhole()

@@ -170,11 +170,17 @@ void TestStats::opensWithPlaceholders()
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QCOMPARE(window.windowTitle(), QStringLiteral("Character Stat Roller"));
     QCOMPARE(window.size(), QSize(442, 372));
+    // A screen reader hears each caption with where it is.
+    const auto heard = [](QWidget *w) {
+        return accessibleText(w, QAccessible::Name) + " / " +
+               accessibleText(w, QAccessible::Description);
+    };
     for (short k = 1; k <= 6; ++k) {
         for (short j = 0; j < 4; ++j)
-            QCOMPARE(window.faceLabel(k, j)->text(), QString::number(j + 1));
-        QCOMPARE(window.totalLabel(k)->text(), QStringLiteral("18"));
-        QCOMPARE(window.reRollButton(k)->text(), QStringLiteral("Re-Roll"));
+            QCOMPARE(heard(window.faceLabel(k, j)),
+                     QStringLiteral("%1 / row %2, die %1").arg(j + 1).arg(k));
+        QCOMPARE(heard(window.totalLabel(k)), QStringLiteral("18 / row %1 total").arg(k));
+        QCOMPARE(heard(window.reRollButton(k)), QStringLiteral("Re-Roll / Re-roll row %1").arg(k));
     }
     QCOMPARE(QApplication::focusWidget(), window.rollAllButton());
     QCOMPARE(source.taken(), 0u);

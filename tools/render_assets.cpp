@@ -611,7 +611,8 @@ int main(int argc, char *argv[])
     // (which Qt reads without a plugin), and full-colour renders for 2x and 4x screens.
     out.mkpath(QStringLiteral("window"));
     for (const bool plain : {false, true}) {
-        const QString name = plain ? QStringLiteral("quandrel-outline") : QStringLiteral("quandrel");
+        const QString name =
+            plain ? QStringLiteral("quandrel-outline") : QStringLiteral("quandrel");
         const QString ico = out.filePath(name + ".ico");
         ok &= writeIco(renderIcon(32, plain), ico);
         ok &= save(QImage(ico), out.filePath("window/" + name + ".png"));

@@ -217,6 +217,11 @@ class Program:
     def type(self, text):
         subprocess.run(["xdotool", "type", "--delay", "30", "--", text], check=True)
 
+    def set_clipboard(self, text):
+        """Puts text on the X clipboard; xclip stays behind to hand it out."""
+        subprocess.run(["xclip", "-selection", "clipboard", "-i"], input=text.encode(),
+                       check=True)
+
 
 def expect(getter, want, what, timeout=3.0):
     """Waits for a control to show `want` (a click's handler runs a moment after the

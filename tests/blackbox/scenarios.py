@@ -286,6 +286,74 @@ def multiple_dice_roller(session, program):
     run(session, program, body)
 
 
+# --- the keyboard, the mouse and the clipboard ------------------------------------------
+GRIN = "\U0001F600"
+
+
+def whole_characters(text):
+    return "\ufffd" not in text and not any(0xD800 <= ord(c) <= 0xDFFF for c in text)
+
+
+@scenario
+def typing_and_keys(session, program):
+    def body(p):
+        ref = Draws()
+        main = p.frame(MAIN)
+        dice = die_buttons(p, main)
+        # Enter and keypad Enter press the focused die button (the four-sided die).
+        p.activate(MAIN)
+        wait_for(lambda: p.focused(dice[0]), what="focus on the four-sided die")
+        p.key("Return")
+        expect(lambda: dice[0].name, str(ref.face(4)), "d4 after Enter")
+        p.key("KP_Enter")
+        expect(lambda: dice[0].name, str(ref.face(4)), "d4 after keypad Enter")
+
+        # Every face label and total says which row it is in.
+        p.press(p.find(main, "push button", "Character Stat Roller"))
+        stats = p.frame(STATS)
+        faces, totals = stat_rows(p, stats)
+        for k in range(1, 7):
+            for j in range(4):
+                want = f"row {k}, die {j + 1}"
+                check(faces[k - 1][j].description == want,
+                      f"face {k},{j}: {faces[k - 1][j].description!r}")
+            check(totals[k - 1].description == f"row {k} total",
+                  f"total {k}: {totals[k - 1].description!r}")
+
+        p.press(p.find(main, "push button", "Multiple Dice Roller"))
+        frame = p.frame(MULTI)
+        combo, count, total, roll = multi_controls(p, frame)
+        pick_kind(p, combo, 1)
+        # A click into the count box selects its first text, so typing replaces it.
+        x, y, w, h = p.extents(count)
+        p.click(x + w - 4, y + h // 2)
+        p.type("7")
+        expect(lambda: p.text_of(count), "7", "count box after a click and 7")
+        p.press(roll)
+        expect(lambda: total.name, str(sum(ref.face(6) for _ in range(7))), "7 x d6")
+
+        # Emoji typed and pasted stay whole; the limit counts them as one character each.
+        set_count(p, count, "12" + GRIN + GRIN)
+        expect(lambda: p.text_of(count), "12" + GRIN, "typed emoji")
+        set_count(p, count, "9")
+        p.set_clipboard(GRIN * 3)
+        p.key("ctrl+v")
+        expect(lambda: p.text_of(count), "9" + GRIN * 2, "pasted emoji")
+        check(whole_characters(p.text_of(count)), f"broken text {p.text_of(count)!r}")
+        # Undo takes back the paste the limit cut, redo puts it back.
+        p.key("ctrl+z")
+        expect(lambda: p.text_of(count), "9", "undo of the cut paste")
+        p.key("ctrl+y")
+        expect(lambda: p.text_of(count), "9" + GRIN * 2, "redo of the cut paste")
+
+        # A cell copied from a spreadsheet ends in a line end.
+        p.set_clipboard("12\n")
+        p.key("ctrl+a", "ctrl+v")
+        p.press(roll)
+        expect(lambda: total.name, str(sum(ref.face(6) for _ in range(12))), "12 x d6 pasted")
+    run(session, program, body)
+
+
 # --- About window ----------------------------------------------------------------------
 ABOUT = "About Quandrel"
 

@@ -16,7 +16,7 @@ namespace {
 const std::regex &grammar()
 {
     static const std::regex number(
-        R"([ \t]*[+-]?([0-9]+(\.[0-9]*)?|\.[0-9]+)([eE][+-]?[0-9]+)?[ \t]*)",
+        R"([ \t\r\n]*[+-]?([0-9]+(\.[0-9]*)?|\.[0-9]+)([eE][+-]?[0-9]+)?[ \t\r\n]*)",
         std::regex::ECMAScript | std::regex::optimize);
     return number;
 }

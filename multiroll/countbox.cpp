@@ -1,0 +1,147 @@
+#include "countbox.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTextBoundaryFinder>
+
+#include <utility>
+
+namespace {
+
+multiroll::Characters characters(const QString &text)
+{
+    multiroll::Characters result;
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    for (qsizetype start = 0, end; (end = finder.toNextBoundary()) != -1; start = end)
+        if (end > start)
+            result.push_back(text.mid(start, end - start).toStdU16String());
+    return result;
+}
+
+// The number of characters before UTF-16 position `position`.
+int characterIndex(const multiroll::Characters &text, int position)
+{
+    int index = 0;
+    for (int units = 0; units < position && index < int(text.size()); ++index)
+        units += int(text[std::size_t(index)].size());
+    return index;
+}
+
+// The UTF-16 position of the character with index `index`.
+int utf16Position(const multiroll::Characters &text, int index)
+{
+    int units = 0;
+    for (int i = 0; i < index && i < int(text.size()); ++i)
+        units += int(text[std::size_t(i)].size());
+    return units;
+}
+
+QString joined(const multiroll::Characters &text)
+{
+    std::u16string all;
+    for (const std::u16string &c : text)
+        all += c;
+    return QString::fromStdU16String(all);
+}
+
+} // namespace
+
+CountBox::CountBox(const QString &initial, QWidget *parent)
+    : QLineEdit(initial, parent), m_initial(initial), m_shown(initial)
+{
+    connect(this, &QLineEdit::textEdited, this, &CountBox::edited);
+    connect(this, &QLineEdit::textChanged, this, &CountBox::changed);
+    connect(this, &QLineEdit::cursorPositionChanged, this,
+            [this](int, int position) { m_shownCursor = position; });
+}
+
+void CountBox::edited()
+{
+    const multiroll::EditHistory::State before{m_shown.toStdU16String(), m_shownCursor};
+    const multiroll::Characters after = characters(text());
+    int cursor = characterIndex(after, cursorPosition());
+    const multiroll::Characters limited = multiroll::limitEdit(characters(m_shown), after, cursor);
+    if (limited != after)
+        showState({joined(limited).toStdU16String(), utf16Position(limited, cursor)});
+    if (text() != QString::fromStdU16String(before.text))
+        m_history.edited(before);
+    m_shown = text();
+}
+
+void CountBox::changed()
+{
+    // A text the program sets is no edit of the user's: the history starts afresh.
+    if (!m_showing && text() != m_shown) {
+        m_history.clear();
+        m_shown = text();
+    }
+}
+
+void CountBox::showState(const multiroll::EditHistory::State &state)
+{
+    m_showing = true;
+    setText(QString::fromStdU16String(state.text));
+    setCursorPosition(state.cursor);
+    m_shown = text();
+    m_showing = false;
+}
+
+void CountBox::undo()
+{
+    if (const auto state = m_history.undo({text().toStdU16String(), cursorPosition()}))
+        showState(*state);
+}
+
+void CountBox::redo()
+{
+    if (const auto state = m_history.redo({text().toStdU16String(), cursorPosition()}))
+        showState(*state);
+}
+
+void CountBox::keyPressEvent(QKeyEvent *event)
+{
+    // Both common redo keys work whatever the desktop's key bindings say.
+    const QKeyCombination keys = event->keyCombination();
+    if (event->matches(QKeySequence::Undo))
+        undo();
+    else if (event->matches(QKeySequence::Redo) || keys == (Qt::ControlModifier | Qt::Key_Y) ||
+             keys == (Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Z))
+        redo();
+    else
+        QLineEdit::keyPressEvent(event);
+}
+
+void CountBox::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu *menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (QAction *action : menu->actions()) {
+        const bool isUndo = action->objectName() == QLatin1String("edit-undo");
+        if (!isUndo && action->objectName() != QLatin1String("edit-redo"))
+            continue;
+        action->disconnect();
+        action->setEnabled(isUndo ? m_history.canUndo() : m_history.canRedo());
+        connect(action, &QAction::triggered, this, isUndo ? &CountBox::undo : &CountBox::redo);
+    }
+    menu->popup(event->globalPos());
+}
+
+void CountBox::focusInEvent(QFocusEvent *event)
+{
+    // The click that gives the focus arrives after it.
+    m_selectOnClick = event->reason() == Qt::MouseFocusReason && text() == m_initial;
+    QLineEdit::focusInEvent(event);
+}
+
+void CountBox::mousePressEvent(QMouseEvent *event)
+{
+    if (std::exchange(m_selectOnClick, false) && event->button() == Qt::LeftButton) {
+        selectAll();
+        return;
+    }
+    QLineEdit::mousePressEvent(event);
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+class QWidget;
+
+// Makes Enter and keypad Enter press the focused push button of `window`, as they do on
+// desktops where a window without a default button lets Enter act on the focused button.
+// Keys that a control uses itself (Enter in a text box) do not reach the window.
+void pressFocusedButtonOnEnter(QWidget *window);

@@ -3,7 +3,9 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QProcess>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
 
@@ -43,6 +45,7 @@ private slots:
     void pictures();
     void icons_data();
     void icons();
+    void desktopIcons_data();
     void desktopIcons();
 };
 
@@ -142,15 +145,49 @@ void TestAssets::icons()
     QCOMPARE(qAlpha(image.pixel(31, 0)), 0);
 }
 
+void TestAssets::desktopIcons_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QString>("drawing");
+    QTest::newRow("16, simplified") << 16 << "quandrel-16.svg";
+    for (int size : {32, 48, 64, 128, 256})
+        QTest::addRow("%d", size) << size << "quandrel.svg";
+}
+
 void TestAssets::desktopIcons()
 {
-    for (int size : {16, 32, 48, 64, 128, 256}) {
-        const QImage image(assetsDir + QStringLiteral("/icons/quandrel-%1.png").arg(size));
-        QCOMPARE(image.size(), QSize(size, size));
-        QVERIFY(image.hasAlphaChannel());
-    }
-    QVERIFY(!assets::programIcon().pixmap(32).isNull());
-    QVERIFY(!assets::outlineIcon().pixmap(32).isNull());
+    // Each raster size is its drawing rendered, and the die sits centred with a margin.
+    QFETCH(int, size);
+    QFETCH(QString, drawing);
+    QTemporaryDir dir;
+    const QString rendered = dir.filePath(QStringLiteral("icon.png"));
+    QProcess rsvg;
+    rsvg.start(QStringLiteral("rsvg-convert"),
+               {"-w", QString::number(size), "-h", QString::number(size), "-o", rendered,
+                assetsDir + "/icons/" + drawing});
+    QVERIFY2(rsvg.waitForFinished() && rsvg.exitCode() == 0, qPrintable(rsvg.errorString()));
+    const QImage expected = QImage(rendered).convertToFormat(QImage::Format_ARGB32);
+    const QImage image =
+        QImage(assetsDir + QStringLiteral("/icons/quandrel-%1.png").arg(size))
+            .convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(image.size(), QSize(size, size));
+    QCOMPARE(image, expected);
+
+    QRect drawn;
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+            if (qAlpha(image.pixel(x, y)) > 32)
+                drawn |= QRect(x, y, 1, 1);
+    const QPoint offCentre = drawn.center() - image.rect().center();
+    QVERIFY2(qAbs(offCentre.x()) <= size / 32 + 1 && qAbs(offCentre.y()) <= size / 32 + 1,
+             qPrintable(QStringLiteral("drawn in %1,%2 %3x%4")
+                            .arg(drawn.x())
+                            .arg(drawn.y())
+                            .arg(drawn.width())
+                            .arg(drawn.height())));
+    if (size >= 32)
+        QVERIFY(drawn.left() >= size / 20 && drawn.top() >= size / 20 &&
+                drawn.right() < size - size / 20 && drawn.bottom() < size - size / 20);
 }
 
 QTEST_MAIN(TestAssets)

@@ -24,8 +24,8 @@ public:
     }
     void setTotal(short row, const std::string &text) override { totals.at(row - 1) = text; }
 
-    std::array<std::array<std::string, 4>, 6> faces{};
-    std::array<std::string, 6> totals{};
+    std::array<std::array<std::string, 4>, 6> faces;
+    std::array<std::string, 6> totals;
 };
 
 // Draw that gives face f (1..6) on a six-sided die.

@@ -619,10 +619,11 @@ int main(int argc, char *argv[])
         ok &= save(renderIcon(64, plain), out.filePath("window/" + name + "@2x.png"));
         ok &= save(renderIcon(128, plain), out.filePath("window/" + name + "@4x.png"));
     }
+    // The macOS icon holds the desktop icons, rendered from their drawing beforehand.
     QList<QImage> macIcons;
     for (int size : {16, 32, 48, 64, 128, 256}) {
-        const QImage icon = renderIcon(size, false);
-        ok &= save(icon, out.filePath(QStringLiteral("icons/quandrel-%1.png").arg(size)));
+        const QImage icon(out.filePath(QStringLiteral("icons/quandrel-%1.png").arg(size)));
+        ok &= !icon.isNull();
         macIcons << icon;
     }
     QFile icns(out.filePath(QStringLiteral("quandrel.icns")));

@@ -14,10 +14,14 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 DESTDIR="$work/stage" cmake --install "$build" --prefix /usr >/dev/null
 (cd "$work/stage" && find . -type f | sort) >"$work/files"
 {
-  echo ./usr/bin/quandrel
+  echo ./usr/games/quandrel
   for s in 128 16 256 32 48 64; do echo "./usr/share/icons/hicolor/${s}x${s}/apps/org.quandrel.Quandrel.png"; done
+  echo ./usr/share/icons/hicolor/scalable/apps/org.quandrel.Quandrel.svg
   echo ./usr/share/applications/org.quandrel.Quandrel.desktop
   echo ./usr/share/metainfo/org.quandrel.Quandrel.metainfo.xml
+  echo ./usr/share/man/man6/quandrel.6.gz
+  echo ./usr/share/doc/quandrel/copyright
+  echo ./usr/share/doc/quandrel/changelog.gz
 } | sort >"$work/expected"
 diff -u "$work/expected" "$work/files" || fail "installed files differ"
 
@@ -25,16 +29,18 @@ diff -u "$work/expected" "$work/files" || fail "installed files differ"
 desktop-file-validate "$work/stage/usr/share/applications/org.quandrel.Quandrel.desktop" || fail "desktop entry"
 appstreamcli validate --no-net --pedantic "$work/stage/usr/share/metainfo/org.quandrel.Quandrel.metainfo.xml" ||
   fail "AppStream metadata"
-grep -q 'release version="1.7.0"' "$work/stage/usr/share/metainfo/org.quandrel.Quandrel.metainfo.xml" ||
+grep -q 'release version="1.7.0" date=' "$work/stage/usr/share/metainfo/org.quandrel.Quandrel.metainfo.xml" ||
   fail "AppStream release"
+zcat "$work/stage/usr/share/doc/quandrel/changelog.gz" | head -n 1 | grep -qx 'quandrel (1.7.0) unstable; urgency=medium' ||
+  fail "changelog"
 
 # 3. The installed program starts and keeps running until it is stopped.
 status=0
-QT_QPA_PLATFORM=offscreen timeout 3 "$work/stage/usr/bin/quandrel" >/dev/null 2>&1 || status=$?
+QT_QPA_PLATFORM=offscreen timeout 3 "$work/stage/usr/games/quandrel" >/dev/null 2>&1 || status=$?
 [[ $status -eq 124 ]] || fail "installed program exited with $status instead of running"
 # Without any display it says so in one line and ends with status 1.
 status=0
-said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$work/stage/usr/bin/quandrel" 2>&1) || status=$?
+said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$work/stage/usr/games/quandrel" 2>&1) || status=$?
 [[ $status -eq 1 && "$said" == "quandrel: cannot open a display (DISPLAY and WAYLAND_DISPLAY are unset)" ]] ||
   fail "without a display: status $status, said: $said"
 
@@ -44,7 +50,7 @@ deb="$work/deb/quandrel_1.7.0_amd64.deb"
 [[ -f "$deb" ]] || fail "no $deb"
 [[ $(dpkg-deb -f "$deb" Version) == 1.7.0 ]] || fail "package version"
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in fonts-liberation2 libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
+for dep in "fonts-liberation2 | fonts-liberation" libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
   [[ "$depends" == *"$dep"* ]] || fail "package does not depend on $dep: $depends"
 done
 contents=$(dpkg-deb -c "$deb")

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Quandrel developers
+//
 // The baseline: a bare Qt window of the main window's size, reporting its first paint.
 #include "firstpaint.h"
 

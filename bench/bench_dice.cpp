@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Quandrel developers
+//
 // The cost of a draw and of a face, per die kind, against the raw engine call.
 #include "faces.h"
 #include "ratio.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Quandrel developers
+//
 // Click handlers on real windows (offscreen): Roll All on the main window, Roll All on
 // the stat roller, and a 999-die request; each against the raw engine calls for the same
 // number of draws.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Quandrel developers
+//
 // Start-up time (process start to first paint) and peak resident memory of Quandrel
 // against a bare Qt window of the same size, each started afresh for every iteration.
 #include "ratio.h"

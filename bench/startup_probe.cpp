@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Quandrel developers
+//
 // Quandrel's start-up, exactly as main() does it, reporting its first paint.
 #include "firstpaint.h"
 #include "mainwindow.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Quandrel developers
+//
 // A second baseline: the bare window with one line of text, which is enough to start the
 // font system. It shows how much of any window's start-up is the fonts.
 #include "firstpaint.h"

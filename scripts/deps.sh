@@ -1,17 +1,22 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The Quandrel developers
+#
 # Installs the Debian packages a task needs, and only those that are missing.
 #   scripts/deps.sh build      compiler, CMake, Ninja, Qt 6 Widgets, the design's font
 #   scripts/deps.sh blackbox   a virtual X display and the accessibility stack
 #   scripts/deps.sh fuzz       clang 14 with its sanitizer and libFuzzer runtimes
 #   scripts/deps.sh packaging  validators, Debian packaging tools, the Windows resource compiler
 #   scripts/deps.sh wayland    a headless Wayland compositor and Qt's Wayland platform
+#   scripts/deps.sh screenshots  a virtual X display, and tools to click and to capture
 set -euo pipefail
 
 declare -A groups=(
   [build]="cmake ninja-build g++ qt6-base-dev fonts-liberation2"
   [fuzz]="clang-14 libclang-rt-14-dev"
-  [packaging]="desktop-file-utils appstream dpkg-dev file binutils-mingw-w64-x86-64"
+  [packaging]="desktop-file-utils appstream appstream-compose dpkg-dev file binutils-mingw-w64-x86-64 lintian devscripts reuse librsvg2-bin"
   [wayland]="weston qt6-wayland"
+  [screenshots]="xvfb xauth xfonts-base xdotool imagemagick"
   [blackbox]="xvfb xauth xfonts-base xdotool dbus dbus-x11 at-spi2-core python3 python3-pyatspi gir1.2-atspi-2.0 python3-xlib x11-utils xclip"
 )
 

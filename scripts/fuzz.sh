@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The Quandrel developers
+#
 # Fuzzes the count conversion for SECONDS (default 60) with libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer, checked against an independent reference.
 #   scripts/fuzz.sh [SECONDS]

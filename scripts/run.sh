@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The Quandrel developers
+#
 # Builds Quandrel (debug) and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,11 +1,17 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The Quandrel developers
+#
 # Builds Quandrel and runs every test headless:
 #   1. the QTest suites under CTest (optimised build), packaging checks and the Wayland
 #      smoke test (in a headless weston) included;
-#   2. the black-box run of the real program on a virtual X display, driven through the
+#   2. the release checks: two identical package builds, lintian, hardening, AppStream,
+#      licences;
+#   3. the black-box run of the real program on a virtual X display, driven through the
 #      accessibility interface and real key presses;
-#   3. the QTest suites again, built with AddressSanitizer and UndefinedBehaviorSanitizer;
-#   4. 20 seconds of fuzzing the count conversion.
+#   4. the QTest suites again, built with clang 14, AddressSanitizer and
+#      UndefinedBehaviorSanitizer;
+#   5. 20 seconds of fuzzing the count conversion.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh build packaging fuzz blackbox wayland
@@ -13,6 +19,8 @@ scripts/deps.sh build packaging fuzz blackbox wayland
 cmake --preset test >/dev/null
 cmake --build --preset test
 ctest --preset test
+
+tests/packaging/release.sh
 
 /usr/bin/python3 tests/blackbox/run.py build/test/app/quandrel
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Quandrel developers
+//
 // Chi-square goodness of fit of every die kind, and of a stat row's drop-lowest total,
 // over a million rolls at fixed seeds, at a significance level of 0.001.
 #include "faces.h"

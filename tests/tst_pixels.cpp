@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Quandrel developers
+//
 // Renders every window, as it first opens and after a scripted roll, on a light and on a
 // dark palette, and compares each rendering with a reviewed reference image in
 // tests/pixels/. Run once per scale factor (QT_SCALE_FACTOR); the references are named after

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Quandrel developers
+//
 // A seeded random user: thousands of clicks, keys, typed and pasted texts across all four
 // windows, checking after every action what a user can see.
 #include "aboutdialog.h"

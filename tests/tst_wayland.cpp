@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Quandrel developers
+//
 // Smoke test on a Wayland compositor (tests/wayland/run.sh starts a headless weston): opens
 // every window, asks the About window to maximise, and checks that the program runs on
 // and ends when its last window closes.

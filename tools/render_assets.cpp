@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Quandrel developers
+//
 // Renders the die pictures and the program icons into the assets folder:
 //   render-assets ASSETS_DIR
 // Every die is a shaded solid of real geometry, lit from the upper left, in speckled

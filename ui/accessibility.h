@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Quandrel developers
+
 #pragma once
 
 // Makes the program's top-level windows known to assistive technology as windows

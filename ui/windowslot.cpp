@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Quandrel developers
+
 #include "windowslot.h"
 
 WindowSlot::WindowSlot(Loader loader) : m_loader(std::move(loader)) {}

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The Quandrel developers
 """Drives the real program on a virtual X display, as a user would: through the
 accessibility interface (AT-SPI), real key presses and the window manager's close
 request. Only the program's own windows are looked at."""

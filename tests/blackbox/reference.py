@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The Quandrel developers
 """An independent model of the program's draws: the 32-bit Mersenne Twister at its
 default seed 5489 (Python's own generator, put into that state by hand), and a draw as
 its top 24 bits over 2^24."""

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The Quandrel developers
 """Black-box run of the real program: run.py PATH_TO_QUANDREL [SCENARIO...]."""
 
 import sys

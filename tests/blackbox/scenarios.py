@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The Quandrel developers
 """What a user sees and does, one scenario per fresh run of the program."""
 
 import time

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Quandrel developers
+//
 // Differential fuzzing of the count conversion against an independent reference: a
 // regular expression for the accepted grammar, and strtod in the C locale for the value.
 #include "multiroller.h"

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The Quandrel developers
+#
 # Installs the build into a staging folder and checks what a desktop gets: the exact set
 # of files, valid desktop and AppStream files, a program that starts, the Debian package's
 # control data and the Windows version record.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The Quandrel developers
+#
 # Runs TEST on the Wayland platform inside a headless weston of its own:
 #   run.sh TEST [ARGS...]
 set -euo pipefail

@@ -4,6 +4,8 @@
 // The baseline: a bare Qt window of the main window's size, reporting its first paint.
 #include "firstpaint.h"
 
+#include <QApplication>
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);

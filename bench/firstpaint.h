@@ -3,7 +3,6 @@
 
 #pragma once
 
-#include <QApplication>
 #include <QEvent>
 #include <QObject>
 #include <QTimer>
@@ -11,11 +10,15 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
+#include <unistd.h>
 
-// Start-up probe: when `window` has painted for the first time, prints the nanoseconds
-// since the moment in QUANDREL_BENCH_T0 (CLOCK_MONOTONIC, set by the parent just before
-// it started this process) and quits.
+// Start-up probe. When `window` has painted for the first time it prints one line,
+// "NANOSECONDS PEAK_KIB": the time since the moment in QUANDREL_BENCH_T0 (CLOCK_MONOTONIC,
+// set by the parent just before it started this process) and the peak resident set so far
+// (VmHWM). Then it ends the process at once, so neither a timing nor a profile includes
+// the shutdown.
 class FirstPaint final : public QObject
 {
 public:
@@ -24,23 +27,36 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint && !m_seen) {
-            m_seen = true;
-            static_cast<QWidget *>(watched)->removeEventFilter(this);
-            // Let the paint finish, then report.
-            QTimer::singleShot(0, [] {
-                timespec now{};
-                clock_gettime(CLOCK_MONOTONIC, &now);
-                const long long t = now.tv_sec * 1'000'000'000LL + now.tv_nsec;
-                const char *t0 = std::getenv("QUANDREL_BENCH_T0");
-                std::printf("%lld\n", t0 ? t - std::atoll(t0) : -1LL);
-                std::fflush(stdout);
-                QCoreApplication::quit();
-            });
-        }
+        if (event->type() != QEvent::Paint)
+            return false;
+        // Let the paint finish and reach the screen, then report.
+        static_cast<QWidget *>(watched)->removeEventFilter(this);
+        QTimer::singleShot(0, &FirstPaint::report);
         return false;
     }
 
 private:
-    bool m_seen = false;
+    static long peakKiB()
+    {
+        long kib = -1;
+        if (FILE *status = std::fopen("/proc/self/status", "r")) {
+            char line[256];
+            while (std::fgets(line, sizeof line, status))
+                if (std::strncmp(line, "VmHWM:", 6) == 0)
+                    kib = std::atol(line + 6);
+            std::fclose(status);
+        }
+        return kib;
+    }
+
+    [[noreturn]] static void report()
+    {
+        timespec now{};
+        clock_gettime(CLOCK_MONOTONIC, &now);
+        const long long t = now.tv_sec * 1'000'000'000LL + now.tv_nsec;
+        const char *t0 = std::getenv("QUANDREL_BENCH_T0");
+        std::printf("%lld %ld\n", t0 ? t - std::atoll(t0) : -1LL, peakKiB());
+        std::fflush(stdout);
+        _exit(0);
+    }
 };

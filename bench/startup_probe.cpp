@@ -6,10 +6,15 @@
 #include "mainwindow.h"
 #include "program.h"
 
+#include <QApplication>
+
 int main(int argc, char *argv[])
 {
+    const std::optional<StartOptions> options = readStartOptions(argc, argv);
+    if (!options)
+        return 1;
     QApplication app(argc, argv);
-    setUpProgram();
+    setUpProgram(*options);
     MainWindow window(dice::processSource());
     FirstPaint probe(&window);
     window.show();

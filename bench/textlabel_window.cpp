@@ -5,6 +5,8 @@
 // font system. It shows how much of any window's start-up is the fonts.
 #include "firstpaint.h"
 
+#include <QApplication>
+
 #include <QLabel>
 
 int main(int argc, char *argv[])

@@ -4,18 +4,37 @@
 #include "fonts.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 
 namespace fonts {
 
+namespace {
+
+const QString substitute = QStringLiteral("Liberation Sans");
+
+// The family the fonts are built with: the design family, or where only its substitute is
+// installed, the substitute itself. That is the font Qt would choose for the design family
+// anyway, without the fallback lists it builds, and never uses, for a family it lacks.
+QString &family()
+{
+    static QString name = QString::fromLatin1(designFamily);
+    return name;
+}
+
+} // namespace
+
 void install()
 {
-    QFont::insertSubstitution(designFamily, QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(designFamily, substitute);
+    if (!QFontDatabase::hasFamily(QString::fromLatin1(designFamily)) &&
+        QFontDatabase::hasFamily(substitute))
+        family() = substitute;
     QApplication::setFont(windowDefault());
 }
 
 QFont design(double points, bool bold)
 {
-    QFont font(QString::fromLatin1(designFamily));
+    QFont font(family());
     font.setStyleName(QString());
     font.setPointSizeF(points);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);

@@ -14,7 +14,9 @@ inline constexpr char designFamily[] = "MS Sans Serif";
 inline constexpr double defaultPoints = 8.25;
 
 // Maps designFamily to Liberation Sans and sets the application's default font
-// (designFamily, defaultPoints). Call once, after the QApplication exists.
+// (designFamily, defaultPoints). Where designFamily is not installed but Liberation Sans
+// is, the fonts are built with Liberation Sans by name. Call once, after the QApplication
+// exists and before design() or windowDefault().
 void install();
 
 // designFamily at `points`, bold or regular. Every attribute that shapes the text is set,

@@ -37,7 +37,8 @@ bool runOnce(Program &program)
 {
     timespec t0{};
     clock_gettime(CLOCK_MONOTONIC, &t0);
-    setenv("QUANDREL_BENCH_T0", std::to_string(t0.tv_sec * 1'000'000'000LL + t0.tv_nsec).c_str(), 1);
+    setenv("QUANDREL_BENCH_T0", std::to_string(t0.tv_sec * 1'000'000'000LL + t0.tv_nsec).c_str(),
+           1);
     int out[2];
     if (pipe(out) != 0)
         return false;

@@ -3,21 +3,31 @@
 
 #include "assets.h"
 
+#include <QImageReader>
 #include <QPainter>
 
 namespace assets {
 
 namespace {
 
-// The window icon `name` at 32 pixels and in its 2x and 4x renders. Each file is PNG,
-// which Qt reads without loading an image plugin.
+// An image read with the built-in reader for `format` alone: naming the format and not
+// guessing it keeps Qt from loading every image plugin to ask whether it knows the file.
+QImage readImage(const QString &path, const QByteArray &format)
+{
+    QImageReader reader(path, format);
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
+// The window icon `name` at 32 pixels and in its 2x and 4x renders, all PNG.
 QIcon windowIcon(const QString &name)
 {
     QIcon icon;
     for (const int scale : {1, 2, 4})
-        icon.addFile(QStringLiteral(":/assets/window/%1%2.png")
-                         .arg(name, scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale)),
-                     QSize(32 * scale, 32 * scale));
+        icon.addPixmap(QPixmap::fromImage(readImage(
+            QStringLiteral(":/assets/window/%1%2.png")
+                .arg(name, scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale)),
+            QByteArrayLiteral("png"))));
     return icon;
 }
 
@@ -25,24 +35,30 @@ QIcon windowIcon(const QString &name)
 
 QIcon programIcon()
 {
-    return windowIcon(QStringLiteral("quandrel"));
+    // Made once: every window and every opening of the About window share its pixmaps.
+    static const QIcon icon = windowIcon(QStringLiteral("quandrel"));
+    return icon;
 }
 
 QIcon outlineIcon()
 {
-    return windowIcon(QStringLiteral("quandrel-outline"));
+    static const QIcon icon = windowIcon(QStringLiteral("quandrel-outline"));
+    return icon;
 }
 
 QPixmap diePicture(const QString &name, qreal devicePixelRatio)
 {
+    const auto read = [](const QString &path) {
+        return QPixmap::fromImage(readImage(path, QByteArrayLiteral("bmp")));
+    };
     if (devicePixelRatio > 1.0) {
-        QPixmap sharp(QStringLiteral(":/assets/%1@2x.bmp").arg(name));
+        QPixmap sharp = read(QStringLiteral(":/assets/2x/%1@2x.bmp").arg(name));
         if (!sharp.isNull()) {
             sharp.setDevicePixelRatio(2.0);
             return sharp;
         }
     }
-    return QPixmap(QStringLiteral(":/assets/%1.bmp").arg(name));
+    return read(QStringLiteral(":/assets/%1.bmp").arg(name));
 }
 
 QPixmap withRim(const QPixmap &pixmap, const QColor &colour)

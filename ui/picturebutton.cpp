@@ -41,7 +41,11 @@ void PictureButton::paintEvent(QPaintEvent *)
     }
     // The picture is centred in the space above the caption line.
     const QRect caption = captionRect().translated(dx, dy);
-    const QPixmap pixmap = assets::diePicture(m_picture, devicePixelRatioF());
+    if (m_pixmapRatio != devicePixelRatioF()) {
+        m_pixmapRatio = devicePixelRatioF();
+        m_pixmap = assets::diePicture(m_picture, m_pixmapRatio);
+    }
+    const QPixmap &pixmap = m_pixmap;
     QRect placed(QPoint(0, 0), pixmap.deviceIndependentSize().toSize());
     placed.moveCenter(QRect(dx, dy, width(), caption.top() - dy).center());
     // A picture as wide as the button is cut at the bevel rather than painted over it.

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QPixmap>
 #include <QPushButton>
 
 // A push button that shows a picture centred in the space above a one-line caption,
@@ -25,4 +26,6 @@ private:
     QRect captionRect() const;
 
     QString m_picture;
+    QPixmap m_pixmap;        // the picture, as read for the ratio below
+    qreal m_pixmapRatio = 0; // the device-pixel ratio the button last painted at
 };

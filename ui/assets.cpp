@@ -3,6 +3,8 @@
 
 #include "assets.h"
 
+#include "embeddedpictures.h"
+
 #include <QImageReader>
 #include <QPainter>
 
@@ -24,10 +26,10 @@ QIcon windowIcon(const QString &name)
 {
     QIcon icon;
     for (const int scale : {1, 2, 4})
-        icon.addPixmap(QPixmap::fromImage(readImage(
-            QStringLiteral(":/assets/window/%1%2.png")
-                .arg(name, scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale)),
-            QByteArrayLiteral("png"))));
+        icon.addPixmap(QPixmap::fromImage(
+            readImage(QStringLiteral(":/assets/window/%1%2.png")
+                          .arg(name, scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale)),
+                      QByteArrayLiteral("png"))));
     return icon;
 }
 
@@ -46,19 +48,24 @@ QIcon outlineIcon()
     return icon;
 }
 
-QPixmap diePicture(const QString &name, qreal devicePixelRatio)
+QImage diePicture(const QString &name, qreal devicePixelRatio)
 {
-    const auto read = [](const QString &path) {
-        return QPixmap::fromImage(readImage(path, QByteArrayLiteral("bmp")));
-    };
     if (devicePixelRatio > 1.0) {
-        QPixmap sharp = read(QStringLiteral(":/assets/2x/%1@2x.bmp").arg(name));
+        QImage sharp =
+            readImage(QStringLiteral(":/assets/2x/%1@2x.bmp").arg(name), QByteArrayLiteral("bmp"));
         if (!sharp.isNull()) {
             sharp.setDevicePixelRatio(2.0);
             return sharp;
         }
     }
-    return read(QStringLiteral(":/assets/%1.bmp").arg(name));
+    // The 1x pixels are part of the program: an image over them copies and decodes nothing.
+    for (int i = 0; i < embeddedPictureCount; ++i) {
+        const EmbeddedPicture &picture = embeddedPictures[i];
+        if (name == QLatin1String(picture.name))
+            return QImage(reinterpret_cast<const uchar *>(picture.pixels), picture.width,
+                          picture.height, picture.width * 4, QImage::Format_RGB32);
+    }
+    return {};
 }
 
 QPixmap withRim(const QPixmap &pixmap, const QColor &colour)

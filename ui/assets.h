@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 
@@ -17,7 +18,7 @@ QIcon programIcon();
 QIcon outlineIcon();
 // A die picture by base name ("d4", "d10tens", ...), shown at its own pixel size.
 // Carries a twice-as-large version for 2x screens when one exists; null if unknown.
-QPixmap diePicture(const QString &name, qreal devicePixelRatio);
+QImage diePicture(const QString &name, qreal devicePixelRatio);
 
 // `pixmap` with a rim of `colour`, one device-independent pixel wide, around its opaque
 // pixels, so that a dark picture keeps its outline on a dark background.

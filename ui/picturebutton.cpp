@@ -15,7 +15,7 @@ constexpr int bevelWidth = 2;  // the bevel's outline and highlight, which no pi
 } // namespace
 
 PictureButton::PictureButton(const QString &picture, const QString &caption, QWidget *parent)
-    : QPushButton(caption, parent), m_picture(picture)
+    : QPushButton(caption, parent), m_name(picture)
 {
 }
 
@@ -41,17 +41,16 @@ void PictureButton::paintEvent(QPaintEvent *)
     }
     // The picture is centred in the space above the caption line.
     const QRect caption = captionRect().translated(dx, dy);
-    if (m_pixmapRatio != devicePixelRatioF()) {
-        m_pixmapRatio = devicePixelRatioF();
-        m_pixmap = assets::diePicture(m_picture, m_pixmapRatio);
+    if (m_pictureRatio != devicePixelRatioF()) {
+        m_pictureRatio = devicePixelRatioF();
+        m_picture = assets::diePicture(m_name, m_pictureRatio);
     }
-    const QPixmap &pixmap = m_pixmap;
-    QRect placed(QPoint(0, 0), pixmap.deviceIndependentSize().toSize());
+    QRect placed(QPoint(0, 0), m_picture.deviceIndependentSize().toSize());
     placed.moveCenter(QRect(dx, dy, width(), caption.top() - dy).center());
     // A picture as wide as the button is cut at the bevel rather than painted over it.
     painter.save();
     painter.setClipRect(rect().adjusted(bevelWidth, bevelWidth, -bevelWidth, -bevelWidth));
-    painter.drawPixmap(placed.topLeft(), pixmap);
+    painter.drawImage(placed.topLeft(), m_picture);
     painter.restore();
 
     painter.drawItemText(caption, Qt::AlignCenter, option.palette, isEnabled(), text(),

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include <QPixmap>
+#include <QImage>
 #include <QPushButton>
 
 // A push button that shows a picture centred in the space above a one-line caption,
@@ -25,7 +25,7 @@ private:
     // The one-line caption strip at the bottom, inside the bevel.
     QRect captionRect() const;
 
-    QString m_picture;
-    QPixmap m_pixmap;        // the picture, as read for the ratio below
-    qreal m_pixmapRatio = 0; // the device-pixel ratio the button last painted at
+    QString m_name;           // the picture's name
+    QImage m_picture;         // the picture, as read for the ratio below
+    qreal m_pictureRatio = 0; // the device-pixel ratio the button last painted at
 };

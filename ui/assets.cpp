@@ -5,6 +5,7 @@
 
 #include "embeddedpictures.h"
 
+#include <QIconEngine>
 #include <QImageReader>
 #include <QPainter>
 
@@ -21,30 +22,64 @@ QImage readImage(const QString &path, const QByteArray &format)
     return reader.read();
 }
 
-// The window icon `name` at 32 pixels and in its 2x and 4x renders, all PNG.
-QIcon windowIcon(const QString &name)
+// The window icon `name`: PNG files at 32 pixels and in 2x and 4x renders, each read when
+// first asked for, so a platform that shows no window icons reads none of them.
+class WindowIconEngine final : public QIconEngine
 {
-    QIcon icon;
-    for (const int scale : {1, 2, 4})
-        icon.addPixmap(QPixmap::fromImage(
-            readImage(QStringLiteral(":/assets/window/%1%2.png")
-                          .arg(name, scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale)),
-                      QByteArrayLiteral("png"))));
-    return icon;
-}
+public:
+    explicit WindowIconEngine(QString name) : m_name(std::move(name)) {}
+
+    // Every mode and state shows the same picture: the program never disables its icon.
+    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        // The smallest render at least as large as asked for, scaled down to fit.
+        std::size_t i = 0;
+        while (i + 1 < std::size(m_renders) && 32 << i < qMax(size.width(), size.height()))
+            ++i;
+        if (m_renders[i].isNull())
+            m_renders[i] = QPixmap::fromImage(
+                readImage(QStringLiteral(":/assets/window/%1%2.png")
+                              .arg(m_name, i == 0 ? QString() : QStringLiteral("@%1x").arg(1 << i)),
+                          QByteArrayLiteral("png")));
+        const QPixmap &render = m_renders[i];
+        return render.size() == size || size.isEmpty()
+                   ? render
+                   : render.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device()->devicePixelRatioF();
+        QPixmap image = pixmap(rect.size() * ratio, mode, state);
+        image.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect.topLeft(), image);
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        return {QSize(32, 32), QSize(64, 64), QSize(128, 128)};
+    }
+
+    QIconEngine *clone() const override { return new WindowIconEngine(m_name); }
+    QString key() const override { return QStringLiteral("quandrel-window-icon"); }
+
+private:
+    QString m_name;
+    QPixmap m_renders[3]; // 32, 64 and 128 pixels
+};
 
 } // namespace
 
 QIcon programIcon()
 {
     // Made once: every window and every opening of the About window share its pixmaps.
-    static const QIcon icon = windowIcon(QStringLiteral("quandrel"));
+    static const QIcon icon(new WindowIconEngine(QStringLiteral("quandrel")));
     return icon;
 }
 
 QIcon outlineIcon()
 {
-    static const QIcon icon = windowIcon(QStringLiteral("quandrel-outline"));
+    static const QIcon icon(new WindowIconEngine(QStringLiteral("quandrel-outline")));
     return icon;
 }
 

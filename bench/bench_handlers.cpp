@@ -7,6 +7,7 @@
 // each secondary window, through the main window's buttons.
 #include "mainwindow.h"
 #include "multirollerwindow.h"
+#include "procstatus.h"
 #include "program.h"
 #include "ratio.h"
 #include "statrollerwindow.h"
@@ -18,9 +19,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <random>
 
 namespace {
@@ -67,19 +65,6 @@ void Request999(benchmark::State &state)
 }
 BENCHMARK(Request999);
 
-long residentKiB()
-{
-    long kib = -1;
-    if (FILE *status = std::fopen("/proc/self/status", "r")) {
-        char line[256];
-        while (std::fgets(line, sizeof line, status))
-            if (std::strncmp(line, "VmRSS:", 6) == 0)
-                kib = std::atol(line + 6);
-        std::fclose(status);
-    }
-    return kib;
-}
-
 // Opens the window behind one of the main window's buttons and closes it again, as often
 // as there are iterations, after one opening that loads what stays loaded.
 void OpenAndClose(benchmark::State &state)
@@ -100,10 +85,10 @@ void OpenAndClose(benchmark::State &state)
         QCoreApplication::processEvents();
     };
     cycle();
-    const long before = residentKiB();
+    const long before = statusKiB("VmRSS:");
     for (auto _ : state)
         cycle();
-    state.counters["rss_growth_KiB"] = static_cast<double>(residentKiB() - before);
+    state.counters["rss_growth_KiB"] = static_cast<double>(statusKiB("VmRSS:") - before);
 }
 BENCHMARK(OpenAndClose)
     ->ArgName("window")

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "procstatus.h"
+
 #include <QEvent>
 #include <QObject>
 #include <QTimer>
@@ -10,7 +12,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <ctime>
 #include <unistd.h>
 
@@ -36,26 +37,13 @@ protected:
     }
 
 private:
-    static long peakKiB()
-    {
-        long kib = -1;
-        if (FILE *status = std::fopen("/proc/self/status", "r")) {
-            char line[256];
-            while (std::fgets(line, sizeof line, status))
-                if (std::strncmp(line, "VmHWM:", 6) == 0)
-                    kib = std::atol(line + 6);
-            std::fclose(status);
-        }
-        return kib;
-    }
-
     [[noreturn]] static void report()
     {
         timespec now{};
         clock_gettime(CLOCK_MONOTONIC, &now);
         const long long t = now.tv_sec * 1'000'000'000LL + now.tv_nsec;
         const char *t0 = std::getenv("QUANDREL_BENCH_T0");
-        std::printf("%lld %ld\n", t0 ? t - std::atoll(t0) : -1LL, peakKiB());
+        std::printf("%lld %ld\n", t0 ? t - std::atoll(t0) : -1LL, statusKiB("VmHWM:"));
         std::fflush(stdout);
         _exit(0);
     }

@@ -13,8 +13,6 @@
 
 #include <utility>
 
-namespace {
-
 multiroll::Characters characters(const QString &text)
 {
     multiroll::Characters result;
@@ -24,6 +22,8 @@ multiroll::Characters characters(const QString &text)
             result.push_back(text.mid(start, end - start).toStdU16String());
     return result;
 }
+
+namespace {
 
 // The number of characters before UTF-16 position `position`.
 int characterIndex(const multiroll::Characters &text, int position)

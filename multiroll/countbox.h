@@ -7,6 +7,9 @@
 
 #include <QLineEdit>
 
+// The characters of `text` as a user sees them (grapheme clusters).
+multiroll::Characters characters(const QString &text);
+
 // The multiple dice roller's count box. The user may put at most multiroll::userLimit
 // characters into it (as a user counts them: a character is never split); the program's
 // own texts are shown whole. Undo and redo take back every edit by the user, one edit a

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Quandrel developers
 
+#include "countbox.h"
 #include "multiroller.h"
 #include "multirollerwindow.h"
 #include "scriptedsource.h"
@@ -12,7 +13,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTextBoundaryFinder>
 
 #include <cmath>
 #include <limits>
@@ -32,17 +32,6 @@ public:
     int position = -1;
     std::string total = "TOTAL";
 };
-
-// The characters of `text` as a user sees them.
-multiroll::Characters characters(const QString &text)
-{
-    multiroll::Characters result;
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
-    for (qsizetype start = 0, end; (end = finder.toNextBoundary()) != -1; start = end)
-        if (end > start)
-            result.push_back(text.mid(start, end - start).toStdU16String());
-    return result;
-}
 
 } // namespace
 

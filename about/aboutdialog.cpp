@@ -118,6 +118,7 @@ AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
     applyPalette();
 
     load();
+    fonts::pinToControls(this);
     m_okButton->setFocus();
 }
 

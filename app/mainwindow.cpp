@@ -91,6 +91,7 @@ MainWindow::MainWindow(dice::Source &source, QWidget *parent) : QWidget(parent),
          {m_rollAllButton, m_statRollerButton, m_multiRollerButton, m_aboutButton})
         button->setAutoDefault(false);
 
+    fonts::pinToControls(this);
     m_dieButtons[0]->setFocus();
 }
 

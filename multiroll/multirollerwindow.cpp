@@ -72,6 +72,7 @@ MultiRollerWindow::MultiRollerWindow(dice::Source &source, QWidget *parent)
     connect(m_rollButton, &QPushButton::clicked, this, &MultiRollerWindow::roll);
 
     fillDieBox();
+    fonts::pinToControls(this);
     m_dieBox->setFocus();
 }
 

@@ -117,6 +117,7 @@ StatRollerWindow::StatRollerWindow(dice::Source &source, QWidget *parent)
         m_reRollButtons[k - 1] = button;
     }
 
+    fonts::pinToControls(this);
     m_rollAllButton->setFocus();
 }
 

@@ -95,6 +95,7 @@ QImage render(QWidget *window)
     window->show();
     if (!QTest::qWaitForWindowActive(window))
         qWarning("window not active");
+    QCoreApplication::sendPostedEvents(); // what the event loop would do before painting
     return window->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
@@ -289,7 +290,8 @@ void TestPixels::desktopFontsChangeNothing_data()
 
 void TestPixels::desktopFontsChangeNothing()
 {
-    // A desktop that sets a large general font, and fonts of its own for classes of widgets.
+    // A desktop that sets a large general font, fonts of its own for classes of widgets, and
+    // a style sheet with fonts.
     QFETCH(Shown, window);
     QFETCH(QString, name);
     if (qEnvironmentVariableIntValue("QUANDREL_UPDATE_PIXELS"))
@@ -299,6 +301,7 @@ void TestPixels::desktopFontsChangeNothing()
     serif.setItalic(true);
     for (const char *type : {"QPushButton", "QLabel", "QLineEdit", "QComboBox", "QDialog"})
         QApplication::setFont(serif, type);
+    qApp->setStyleSheet(QStringLiteral("QPushButton, QLabel, QLineEdit { font: 14pt serif; }"));
     ScriptedSource source(draws());
     const std::unique_ptr<QWidget> shown = build(window, source, false);
     const QImage actual = render(shown.get());

@@ -5,6 +5,9 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QWidget>
+
+#include <utility>
 
 namespace fonts {
 
@@ -21,6 +24,36 @@ QString &family()
     return name;
 }
 
+// Drops a style sheet that the desktop gives the application once it runs (qt6ct does,
+// when told to): its font rules would change the captions' metrics. A style sheet the user
+// names with -stylesheet is set before this guard exists, and stays.
+class StyleSheetGuard final : public QObject
+{
+public:
+    explicit StyleSheetGuard(QObject *parent) : QObject(parent), m_named(qApp->styleSheet()) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        const bool styled = event->type() == QEvent::StyleChange || event->type() == QEvent::Polish;
+        if (styled && !m_pending && qApp->styleSheet() != m_named) {
+            m_pending = true;
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    qApp->setStyleSheet(m_named);
+                    m_pending = false;
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    QString m_named;
+    bool m_pending = false;
+};
+
 } // namespace
 
 void install()
@@ -33,6 +66,9 @@ void install()
         installed.contains(substitute, Qt::CaseInsensitive))
         family() = substitute;
     QApplication::setFont(windowDefault());
+    static bool guarded = false;
+    if (!std::exchange(guarded, true))
+        qApp->installEventFilter(new StyleSheetGuard(qApp));
 }
 
 QFont design(double points, bool bold)
@@ -60,6 +96,13 @@ QFont design(double points, bool bold)
 QFont windowDefault()
 {
     return design(defaultPoints, false);
+}
+
+void pinToControls(QWidget *window)
+{
+    for (QWidget *control : window->findChildren<QWidget *>())
+        if (!control->testAttribute(Qt::WA_SetFont))
+            control->setFont(window->font());
 }
 
 } // namespace fonts

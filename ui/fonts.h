@@ -5,6 +5,8 @@
 
 #include <QFont>
 
+class QWidget;
+
 namespace fonts {
 
 // The family the layouts are designed for. Where it is missing, Qt substitutes the
@@ -15,8 +17,9 @@ inline constexpr double defaultPoints = 8.25;
 
 // Maps designFamily to Liberation Sans and sets the application's default font
 // (designFamily, defaultPoints). Where designFamily is not installed but Liberation Sans
-// is, the fonts are built with Liberation Sans by name. Call once, after the QApplication
-// exists and before design() or windowDefault().
+// is, the fonts are built with Liberation Sans by name. A style sheet that the desktop sets
+// while the program runs is dropped, so its font rules change no caption. Call after the
+// QApplication exists and before design() or windowDefault().
 void install();
 
 // designFamily at `points`, bold or regular. Every attribute that shapes the text is set,
@@ -26,5 +29,10 @@ QFont design(double points, bool bold);
 
 // The font of a window: design(defaultPoints, false).
 QFont windowDefault();
+
+// Gives every control in `window` that has no font of its own the window's font, as its
+// own, so that it keeps that font when a style sheet comes and goes. Call once the
+// window's controls are made.
+void pinToControls(QWidget *window);
 
 } // namespace fonts

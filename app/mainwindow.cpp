@@ -4,8 +4,8 @@
 #include "mainwindow.h"
 
 #include "aboutdialog.h"
+#include "designwindow.h"
 #include "diebuttons.h"
-#include "enterkey.h"
 #include "fonts.h"
 #include "multirollerwindow.h"
 #include "picturebutton.h"
@@ -42,11 +42,7 @@ const DieButton *findDie(short index)
 
 MainWindow::MainWindow(dice::Source &source, QWidget *parent) : QWidget(parent), m_source(source)
 {
-    setObjectName(QStringLiteral("Main"));
-    setWindowTitle(QStringLiteral("Quandrel"));
-    resize(twips::px(clientWidth), twips::px(clientHeight));
-    setFont(fonts::windowDefault());
-    pressFocusedButtonOnEnter(this);
+    setUpDesignWindow(this, "Main", QStringLiteral("Quandrel"), clientWidth, clientHeight);
 
     // Controls are made in tab order, which sets the focus chain. The die buttons are
     // named after their index: Die0 to Die5, Die8 and Die9.

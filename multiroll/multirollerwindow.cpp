@@ -4,7 +4,7 @@
 #include "multirollerwindow.h"
 
 #include "countbox.h"
-#include "enterkey.h"
+#include "designwindow.h"
 #include "fonts.h"
 #include "twips.h"
 
@@ -31,12 +31,9 @@ constexpr char totalText[] = "TOTAL";
 MultiRollerWindow::MultiRollerWindow(dice::Source &source, QWidget *parent)
     : QWidget(parent), m_source(source)
 {
-    setObjectName(QStringLiteral("ADDice"));
     // The title is spelled as the program has always shown it, "Muliple" and all.
-    setWindowTitle(QStringLiteral("Muliple Dice Roller"));
-    resize(twips::px(clientWidth), twips::px(clientHeight));
-    setFont(fonts::windowDefault());
-    pressFocusedButtonOnEnter(this);
+    setUpDesignWindow(this, "ADDice", QStringLiteral("Muliple Dice Roller"), clientWidth,
+                      clientHeight);
 
     // Made in tab order: DieBox, xRoll, total, Roll.
     m_dieBox = new QComboBox(this);

@@ -3,7 +3,7 @@
 
 #include "statrollerwindow.h"
 
-#include "enterkey.h"
+#include "designwindow.h"
 #include "fonts.h"
 #include "twips.h"
 
@@ -71,11 +71,8 @@ QLabel *makeLabel(const char *text, const QFont &font, QWidget *parent)
 StatRollerWindow::StatRollerWindow(dice::Source &source, QWidget *parent)
     : QWidget(parent), m_source(source)
 {
-    setObjectName(QStringLiteral("CharStat"));
-    setWindowTitle(QStringLiteral("Character Stat Roller"));
-    resize(twips::px(clientWidth), twips::px(clientHeight));
-    setFont(fonts::windowDefault());
-    pressFocusedButtonOnEnter(this);
+    setUpDesignWindow(this, "CharStat", QStringLiteral("Character Stat Roller"), clientWidth,
+                      clientHeight);
 
     // Object names follow the label arrays: R1_0 is face 0 of row 1, T0 the total of row 1.
     const QFont labelFont = fonts::design(labelPoints, true);

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Quandrel developers
 
-#include "enterkey.h"
+#include "designwindow.h"
+
+#include "fonts.h"
+#include "twips.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -34,7 +37,12 @@ protected:
 
 } // namespace
 
-void pressFocusedButtonOnEnter(QWidget *window)
+void setUpDesignWindow(QWidget *window, const char *name, const QString &title, int width,
+                       int height)
 {
+    window->setObjectName(QString::fromLatin1(name));
+    window->setWindowTitle(title);
+    window->resize(twips::px(width), twips::px(height));
+    window->setFont(fonts::windowDefault());
     window->installEventFilter(new EnterPressesButton(window));
 }

@@ -174,24 +174,25 @@ void EditHistory::edited(State before)
     m_redo.clear();
 }
 
+std::optional<EditHistory::State> EditHistory::step(std::vector<State> &from,
+                                                    std::vector<State> &to, State current)
+{
+    if (from.empty())
+        return std::nullopt;
+    State state = std::move(from.back());
+    from.pop_back();
+    to.push_back(std::move(current));
+    return state;
+}
+
 std::optional<EditHistory::State> EditHistory::undo(State current)
 {
-    if (m_undo.empty())
-        return std::nullopt;
-    State previous = std::move(m_undo.back());
-    m_undo.pop_back();
-    m_redo.push_back(std::move(current));
-    return previous;
+    return step(m_undo, m_redo, std::move(current));
 }
 
 std::optional<EditHistory::State> EditHistory::redo(State current)
 {
-    if (m_redo.empty())
-        return std::nullopt;
-    State next = std::move(m_redo.back());
-    m_redo.pop_back();
-    m_undo.push_back(std::move(current));
-    return next;
+    return step(m_redo, m_undo, std::move(current));
 }
 
 void EditHistory::clear()

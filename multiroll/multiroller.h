@@ -98,6 +98,10 @@ public:
     bool canRedo() const { return !m_redo.empty(); }
 
 private:
+    // Takes the last state of `from`, leaving `current` on `to`.
+    static std::optional<State> step(std::vector<State> &from, std::vector<State> &to,
+                                     State current);
+
     std::vector<State> m_undo;
     std::vector<State> m_redo;
 };

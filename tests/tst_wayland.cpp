@@ -5,11 +5,11 @@
 // every window, asks the About window to maximise, and checks that the program runs on
 // and ends when its last window closes.
 #include "mainwindow.h"
+#include "programend.h"
 #include "widgettest.h"
 
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 #include <QWindow>
 
@@ -31,12 +31,11 @@ void TestWayland::initTestCase()
 
 void TestWayland::maximisingAboutEndsNothing()
 {
-    auto *main = new MainWindow(dice::processSource());
-    main->setAttribute(Qt::WA_DeleteOnClose);
-    main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(main));
+    MainWindow main(dice::processSource());
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
     for (const char *button : {"CharShow", "AdShow", "AbShow"})
-        QTest::mouseClick(child<QPushButton>(*main, button), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(main, button), Qt::LeftButton);
 
     QWidget *about = nullptr;
     for (QWidget *w : QApplication::topLevelWidgets())
@@ -54,26 +53,19 @@ void TestWayland::maximisingAboutEndsNothing()
     about->update(); // the next frame commits the surface in the state it now has
     QTest::qWait(500);
 
-    QWidgetList open;
+    int open = 0;
     for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->isVisible())
-            open << w;
-    QCOMPARE(open.size(), 4);
+        open += w->isVisible();
+    QCOMPARE(open, 4);
 
-    // Close the main window first, the About window last with its close box; the program
-    // ends with the last.
-    QTimer::singleShot(0, [open, main, about, closeBox] {
-        main->close();
-        for (QWidget *w : open)
-            if (w != main && w != about)
+    // The program runs on without the main window and ends when the About window, closed
+    // last with its close box, goes.
+    QVERIFY(runsOnUntilLastWindowCloses(&main, about, [about, closeBox] {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w != about)
                 w->close();
         QTest::mouseClick(closeBox, Qt::LeftButton);
-    });
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(2); });
-    guard.start(5000);
-    QCOMPARE(QApplication::exec(), 0);
+    }));
 }
 
 QTEST_MAIN(TestWayland)

@@ -4,8 +4,8 @@
 #
 # Checks what a distribution takes: the Debian package from scripts/package.sh, built twice
 # in two folders, is the same byte for byte, clean under lintian --pedantic and hardened;
-# the AppStream metadata composes with the desktop entry's keywords; every file's licence
-# is declared.
+# the AppStream metadata (validated by check.sh) composes with the desktop entry's keywords;
+# every file's licence is declared.
 #   release.sh
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -31,8 +31,6 @@ for flag in -D_FORTIFY_SOURCE= -fcf-protection -fstack-protector-strong -fstack-
 done
 ! readelf -d "$work/root/usr/games/quandrel" | grep -qE 'RPATH|RUNPATH' || fail "the program has a RUNPATH"
 
-appstreamcli validate --no-net --pedantic "$work/root/usr/share/metainfo/org.quandrel.Quandrel.metainfo.xml" ||
-  fail "AppStream metadata"
 appstreamcli compose --no-color --origin=quandrel --result-root="$work/compose" "$work/root" >/dev/null ||
   fail "AppStream compose"
 catalogue=$(zcat "$work/compose/usr/share/swcatalog/xml/quandrel.xml.gz")
@@ -41,4 +39,4 @@ for keyword in dice roll tabletop role-playing rpg d20; do
 done
 
 tests/packaging/reuse.sh . >"$work/reuse" || { cat "$work/reuse"; fail "reuse lint"; }
-echo "release: 6 checks passed"
+echo "release: 5 checks passed"

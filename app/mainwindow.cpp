@@ -4,6 +4,7 @@
 #include "mainwindow.h"
 
 #include "aboutdialog.h"
+#include "announcer.h"
 #include "designwindow.h"
 #include "diebuttons.h"
 #include "fonts.h"
@@ -104,8 +105,11 @@ void MainWindow::rollDie(short index)
     if (!d)
         return;
     const int value = dice::face(d->single, d->sides, m_source.next());
-    m_dieButtons[static_cast<std::size_t>(index)]->setText(
-        QString::fromStdString(dice::faceText(d->single, value)));
+    QPushButton *button = m_dieButtons[static_cast<std::size_t>(index)];
+    button->setText(QString::fromStdString(dice::faceText(d->single, value)));
+    if (announcer::listening())
+        announcer::announce(this, QStringLiteral("%1: %2").arg(QLatin1String(d->description),
+                                                               button->text()));
 }
 
 void MainWindow::rollAll()
@@ -115,6 +119,13 @@ void MainWindow::rollAll()
         m_dieButtons[static_cast<std::size_t>(d.index)]->setText(
             QString::fromStdString(dice::faceText(d.all, value)));
     }
+    if (!announcer::listening())
+        return;
+    QStringList results;
+    for (const DieButton &d : dieButtons)
+        results << QStringLiteral("%1: %2").arg(QLatin1String(d.shortName),
+                                                m_dieButtons[static_cast<std::size_t>(d.index)]->text());
+    announcer::announce(this, results.join(QStringLiteral(", ")));
 }
 
 void MainWindow::open(std::unique_ptr<WindowSlot> &slot, WindowSlot::Loader loader)

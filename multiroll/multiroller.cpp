@@ -120,14 +120,14 @@ int countFor(std::string_view text)
     return static_cast<int>(whole);
 }
 
-void roll(View &view, dice::Source &source)
+bool roll(View &view, dice::Source &source)
 {
     if (view.countText() == placeholder)
         view.setCountText("0");
 
     const int position = view.selectedPosition();
     if (position < 0 || position >= static_cast<int>(kinds.size()))
-        return;
+        return false;
     const Kind &kind = kinds[static_cast<std::size_t>(position)];
 
     const int count = countFor(view.countText());
@@ -135,6 +135,7 @@ void roll(View &view, dice::Source &source)
     for (int i = 1; i <= count; ++i)
         sum += dice::face(kind.rule, kind.sides, source.next());
     view.setTotalText(dice::numberText(sum));
+    return true;
 }
 
 Characters limitEdit(const Characters &before, const Characters &after, int &cursor, int limit)

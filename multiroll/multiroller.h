@@ -21,20 +21,21 @@ inline constexpr int userLimit = 3;
 
 struct Kind
 {
-    const char *text;
+    const char *text; // the list entry
     int sides;
     dice::Rule rule;
+    const char *spoken; // the kind in a spoken result: "3 six-sided dice"
 };
 
 // The die kinds by list position, 0 to 6.
 inline constexpr std::array<Kind, 7> kinds{{
-    {"Die 4", 4, dice::Rule::Standard},
-    {"Die 6", 6, dice::Rule::Standard},
-    {"Die 8", 8, dice::Rule::Standard},
-    {"Die 10", 10, dice::Rule::ZeroBased},
-    {"Die 12", 12, dice::Rule::Standard},
-    {"Die 20", 20, dice::Rule::Standard},
-    {"Die 100", 100, dice::Rule::Standard},
+    {"Die 4", 4, dice::Rule::Standard, "four-sided"},
+    {"Die 6", 6, dice::Rule::Standard, "six-sided"},
+    {"Die 8", 8, dice::Rule::Standard, "eight-sided"},
+    {"Die 10", 10, dice::Rule::ZeroBased, "ten-sided"},
+    {"Die 12", 12, dice::Rule::Standard, "twelve-sided"},
+    {"Die 20", 20, dice::Rule::Standard, "twenty-sided"},
+    {"Die 100", 100, dice::Rule::Standard, "hundred-sided"},
 }};
 
 // The value of a count text, or nothing when it is not a number. Accepted: blanks
@@ -60,9 +61,10 @@ public:
 };
 
 // One roll request. The placeholder count becomes "0"; with no kind selected (a
-// position outside 0..6) nothing else happens. Otherwise rolls the count's number of
-// dice of the selected kind, one draw each, and writes their sum, summed from 0.
-void roll(View &view, dice::Source &source);
+// position outside 0..6) nothing else happens and the result is false. Otherwise rolls the
+// count's number of dice of the selected kind, one draw each, writes their sum, summed
+// from 0, and returns true.
+bool roll(View &view, dice::Source &source);
 
 // A text as the characters a user sees (grapheme clusters), each in UTF-16.
 using Characters = std::vector<std::u16string>;

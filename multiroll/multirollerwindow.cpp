@@ -3,6 +3,7 @@
 
 #include "multirollerwindow.h"
 
+#include "announcer.h"
 #include "countbox.h"
 #include "designwindow.h"
 #include "fonts.h"
@@ -12,6 +13,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -84,7 +87,21 @@ void MultiRollerWindow::fillDieBox()
 
 void MultiRollerWindow::roll()
 {
-    multiroll::roll(*this, m_source);
+    const bool rolled = multiroll::roll(*this, m_source);
+    if (!announcer::listening())
+        return;
+    if (!rolled) {
+        // Typed text never chooses a kind; only an entry picked from the list does.
+        announcer::announce(this, QStringLiteral("No die kind chosen: pick one from the list"));
+        return;
+    }
+    const multiroll::Kind &kind = multiroll::kinds[static_cast<std::size_t>(selectedPosition())];
+    const int count = std::max(0, multiroll::countFor(countText()));
+    announcer::announce(this, QStringLiteral("%1 %2 %3: total %4")
+                                  .arg(count)
+                                  .arg(QLatin1String(kind.spoken),
+                                       count == 1 ? QStringLiteral("die") : QStringLiteral("dice"),
+                                       m_totalLabel->text()));
 }
 
 void MultiRollerWindow::dieTextEdited()

@@ -3,7 +3,8 @@
 # SPDX-FileCopyrightText: The Quandrel developers
 #
 # Installs the Debian packages a task needs, and only those that are missing.
-#   scripts/deps.sh build      compiler, CMake, Ninja, Qt 6 Widgets, the design's font
+#   scripts/deps.sh build      compiler, CMake, Ninja, Qt 6 Widgets (and its platform headers,
+#                              for the tests), the design's font
 #   scripts/deps.sh blackbox   a virtual X display and the accessibility stack
 #   scripts/deps.sh fuzz       clang 14 with its sanitizer and libFuzzer runtimes
 #   scripts/deps.sh packaging  validators, Debian packaging tools, the Windows resource compiler
@@ -12,7 +13,7 @@
 set -euo pipefail
 
 declare -A groups=(
-  [build]="cmake ninja-build g++ qt6-base-dev fonts-liberation2"
+  [build]="cmake ninja-build g++ qt6-base-dev qt6-base-private-dev fonts-liberation2"
   [fuzz]="clang-14 libclang-rt-14-dev"
   [packaging]="desktop-file-utils appstream appstream-compose dpkg-dev file binutils-mingw-w64-x86-64 lintian devscripts reuse librsvg2-bin"
   [wayland]="weston qt6-wayland"

@@ -3,6 +3,7 @@
 
 #include "statrollerwindow.h"
 
+#include "announcer.h"
 #include "designwindow.h"
 #include "fonts.h"
 #include "twips.h"
@@ -125,13 +126,28 @@ void StatRollerWindow::rollRow(short k)
 
 void StatRollerWindow::reRoll(short i)
 {
-    rollRow(static_cast<short>(i + 1));
+    const auto k = static_cast<short>(i + 1);
+    rollRow(k);
+    if (!announcer::listening())
+        return;
+    QStringList faces;
+    for (short j = 0; j < stats::facesPerRow; ++j)
+        faces << faceLabel(k, j)->text();
+    announcer::announce(this, QStringLiteral("row %1: %2; total %3")
+                                  .arg(k)
+                                  .arg(faces.join(QStringLiteral(", ")), totalLabel(k)->text()));
 }
 
 void StatRollerWindow::rollAll()
 {
     for (short k = 1; k <= stats::rows; ++k)
         rollRow(k);
+    if (!announcer::listening())
+        return;
+    QStringList totals;
+    for (short k = 1; k <= stats::rows; ++k)
+        totals << totalLabel(k)->text();
+    announcer::announce(this, QStringLiteral("totals %1").arg(totals.join(QStringLiteral(", "))));
 }
 
 QLabel *StatRollerWindow::faceLabel(short k, short j) const

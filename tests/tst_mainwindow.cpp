@@ -213,6 +213,7 @@ void TestMainWindow::singleRoll()
     MainWindow window(source);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
+    const Announcements announcements;
     QPushButton *button = window.dieButton(static_cast<short>(index));
     if (key) {
         button->setFocus();
@@ -223,6 +224,8 @@ void TestMainWindow::singleRoll()
     }
     QCOMPARE(window.dieButton(static_cast<short>(index))->text(), caption);
     QCOMPARE(source.taken(), 1u);
+    QCOMPARE(announcements.heard,
+             QStringList{accessibleText(button, QAccessible::Description) + ": " + caption});
 }
 
 void TestMainWindow::rollAll_data()
@@ -239,11 +242,20 @@ void TestMainWindow::rollAll()
 {
     QFETCH(float, draw);
     QFETCH(QStringList, expected);
-    ScriptedSource source(std::vector<float>(8, draw));
+    ScriptedSource source(std::vector<float>(16, draw));
     MainWindow window(source);
     window.show();
-    QTest::mouseClick(child<QPushButton>(window, "RA"), Qt::LeftButton);
-    QCOMPARE(captions(window), expected);
+    const Announcements announcements;
+    QStringList spoken;
+    const QStringList kinds = {"d4", "d6", "d8", "d10", "d12", "d20", "percentile", "d100"};
+    for (int i = 0; i < 8; ++i)
+        spoken << kinds[i] + ": " + expected[i];
+    // The same faces twice are heard twice.
+    for (int click = 0; click < 2; ++click) {
+        QTest::mouseClick(child<QPushButton>(window, "RA"), Qt::LeftButton);
+        QCOMPARE(captions(window), expected);
+    }
+    QCOMPARE(announcements.heard, QStringList(2, spoken.join(", ")));
 }
 
 void TestMainWindow::rollAllTakesEightDrawsInOrder()

@@ -345,9 +345,11 @@ void TestMultiRoll::pickAndRoll()
     QCOMPARE(window.dieBox()->currentText(), QStringLiteral("Die 6"));
     window.countBox()->selectAll();
     QTest::keyClicks(window.countBox(), QStringLiteral("3"));
+    const Announcements announcements;
     QTest::mouseClick(window.rollButton(), Qt::LeftButton);
     QCOMPARE(source.taken(), 3u);
     QCOMPARE(window.totalLabel()->text(), QStringLiteral("11")); // 1 + 6 + 4
+    QCOMPARE(announcements.heard, QStringList{"3 six-sided dice: total 11"});
 }
 
 void TestMultiRoll::typingIsLimitedToThree()
@@ -469,7 +471,9 @@ void TestMultiRoll::typingIntoDieBoxDropsTheSelection()
     field->selectAll();
     QTest::keyClicks(field, QStringLiteral("Die 6"));
     window.countBox()->setText(QStringLiteral("5"));
+    const Announcements announcements;
     QTest::mouseClick(window.rollButton(), Qt::LeftButton);
+    QCOMPARE(announcements.heard, QStringList{"No die kind chosen: pick one from the list"});
     QCOMPARE(window.dieBox()->currentIndex(), -1);
     QCOMPARE(window.totalLabel()->text(), QStringLiteral("TOTAL"));
     QCOMPARE(source.taken(), 0u);

@@ -278,8 +278,10 @@ void TestStats::reRollChangesOnlyItsRow()
     ScriptedSource source({drawFor(5), drawFor(5), drawFor(6), drawFor(2)});
     StatRollerWindow window(source);
     window.show();
+    const Announcements announcements;
     QTest::mouseClick(window.reRollButton(short(index + 1)), Qt::LeftButton);
     QCOMPARE(source.taken(), 4u);
+    QCOMPARE(announcements.heard, QStringList{QStringLiteral("row %1: 5, 5, 6, 2; total 16").arg(index + 1)});
     for (short k = 1; k <= 6; ++k) {
         QStringList faces;
         for (short j = 0; j < 4; ++j)
@@ -301,8 +303,10 @@ void TestStats::rollAllRollsRowsInOrder()
     ScriptedSource source(draws);
     StatRollerWindow window(source);
     window.show();
+    const Announcements announcements;
     QTest::mouseClick(window.rollAllButton(), Qt::LeftButton);
     QCOMPARE(source.taken(), 24u);
+    QCOMPARE(announcements.heard, QStringList{"totals 3, 6, 9, 12, 15, 18"});
     for (short k = 1; k <= 6; ++k) {
         for (short j = 0; j < 4; ++j)
             QCOMPARE(window.faceLabel(k, j)->text(), QString::number(k));

@@ -7,6 +7,9 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 #include <QCoreApplication>
 #include <QWidget>
 
@@ -32,3 +35,49 @@ inline QString accessibleText(QWidget *widget, QAccessible::Text which)
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget);
     return iface ? iface->text(which) : QString();
 }
+
+// Records what the program has a screen reader announce, while it lives. Turns the
+// platform's accessibility on, as an assistive technology does.
+class Announcements final
+{
+public:
+    Announcements()
+    {
+        s_heard = &heard;
+        m_previous = QAccessible::installUpdateHandler(&record);
+        platform()->setActive(true);
+    }
+    ~Announcements()
+    {
+        platform()->setActive(false);
+        QAccessible::installUpdateHandler(m_previous);
+        s_heard = nullptr;
+    }
+    Announcements(const Announcements &) = delete;
+    Announcements &operator=(const Announcements &) = delete;
+
+    QStringList heard;
+
+private:
+    static QPlatformAccessibility *platform()
+    {
+        return QGuiApplicationPrivate::platformIntegration()->accessibility();
+    }
+    static void record(QAccessibleEvent *event)
+    {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        if (event->type() == QAccessible::Announcement)
+            s_heard->append(static_cast<QAccessibleAnnouncementEvent *>(event)->message());
+#else
+        // A notification that appears is what screen readers speak.
+        if (event->type() != QAccessible::ObjectShow)
+            return;
+        if (QAccessibleInterface *iface = event->accessibleInterface();
+            iface && iface->role() == QAccessible::Notification)
+            s_heard->append(iface->text(QAccessible::Name));
+#endif
+    }
+
+    static inline QStringList *s_heard = nullptr;
+    QAccessible::UpdateHandler m_previous = nullptr;
+};

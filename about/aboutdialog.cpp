@@ -4,6 +4,7 @@
 #include "aboutdialog.h"
 
 #include "assets.h"
+#include "devicepixels.h"
 #include "fonts.h"
 #include "palette.h"
 #include "titlebar.h"
@@ -40,6 +41,9 @@ const Separator separators[2] = {
     {twips::point(120, 1680), twips::point(5684, 1680), 1}, // the darker line
     {twips::point(105, 1680), twips::point(5654, 1680), 2}, // the light line, on top
 };
+
+// The darker separator's colour on a light palette.
+const QColor designGrey(128, 128, 128);
 
 constexpr char credit[] = "Designed and programmed by the Quandrel authors";
 
@@ -164,14 +168,18 @@ void AboutDialog::changeEvent(QEvent *event)
 void AboutDialog::paintEvent(QPaintEvent *)
 {
     const bool dark = isDark(palette());
-    const QColor colours[2] = {dark ? palette().color(QPalette::Mid) : QColor(128, 128, 128),
+    const QColor colours[2] = {dark ? palette().color(QPalette::Mid) : designGrey,
                                dark ? palette().color(QPalette::Light) : QColor(Qt::white)};
+    // In device pixels, so that the lines stay sharp at any scale.
     QPainter painter(this);
+    const qreal ratio = devicePixelRatioF();
+    painter.scale(1 / ratio, 1 / ratio);
     for (int i = 0; i < 2; ++i) {
         const Separator &line = separators[i];
-        painter.setPen(QPen(colours[i], line.width, Qt::SolidLine, Qt::FlatCap));
-        // A pen of width w covers w rows starting at the line's y.
-        const qreal y = m_origin.y() + line.from.y() + line.width / 2.0;
-        painter.drawLine(QPointF(line.from.x(), y), QPointF(line.to.x(), y));
+        const QRect span = devicepixels::rect(
+            QRect(line.from, QPoint(line.to.x() - 1, line.from.y())).translated(m_origin), ratio);
+        painter.fillRect(QRect(span.left(), span.top(), span.width(),
+                               devicepixels::lineWidth(line.width, ratio)),
+                         colours[i]);
     }
 }

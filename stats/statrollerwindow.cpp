@@ -5,6 +5,7 @@
 
 #include "announcer.h"
 #include "designwindow.h"
+#include "devicepixels.h"
 #include "fonts.h"
 #include "twips.h"
 
@@ -206,23 +207,34 @@ QLine StatRollerWindow::separator(int index)
 
 void StatRollerWindow::paintEvent(QPaintEvent *)
 {
+    // Painted in device pixels, so that every line is sharp and the separators meet their
+    // box's lines at any scale.
     QPainter painter(this);
+    const qreal ratio = devicePixelRatioF();
+    painter.scale(1 / ratio, 1 / ratio);
+    const int line = devicepixels::lineWidth(1, ratio);
     const QColor ink = palette().color(QPalette::WindowText);
 
     // Row frames and inner boxes share one style: a one-pixel rounded outline, no fill.
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(ink, 1));
+    painter.setPen(QPen(ink, line));
     painter.setBrush(Qt::NoBrush);
+    const qreal inset = line / 2.0;
     const auto box = [&](const QRect &r) {
-        painter.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), boxRadius, boxRadius);
+        painter.drawRoundedRect(
+            QRectF(devicepixels::rect(r, ratio)).adjusted(inset, inset, -inset, -inset),
+            boxRadius * ratio, boxRadius * ratio);
     };
     for (int i = 0; i < rowFrameCount; ++i)
         box(rowFrame(i));
     for (int i = 0; i < innerBoxCount; ++i)
         box(innerBox(i));
 
-    // One-pixel solid separators between the faces.
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    for (int i = 0; i < separatorCount; ++i)
-        painter.drawLine(separator(i));
+    // Solid separators between the faces, from the top line of their box to its bottom line.
+    for (int i = 0; i < separatorCount; ++i) {
+        const QRect faces = devicepixels::rect(innerBox(stats::rows - 1 - i / 3), ratio);
+        painter.fillRect(QRect(devicepixels::edge(separator(i).x1(), ratio), faces.top(), line,
+                               faces.height() - line),
+                         ink);
+    }
 }

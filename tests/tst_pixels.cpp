@@ -221,7 +221,7 @@ private slots:
     void captionsContrast();
 
 private:
-    int m_scale = 1;
+    qreal m_scale = 1;
     QPalette m_light;
 };
 
@@ -229,7 +229,7 @@ void TestPixels::initTestCase()
 {
     setUpProgram();
     QApplication::setCursorFlashTime(0); // a text cursor that never blinks
-    m_scale = qRound(qApp->devicePixelRatio());
+    m_scale = qApp->devicePixelRatio();
     m_light = QApplication::palette();
     QDir().mkpath(QStringLiteral(QUANDREL_PIXELS_OUT));
 }
@@ -343,8 +343,11 @@ void TestPixels::captionsContrast()
     const QImage behind = shown->grab().toImage().convertToFormat(QImage::Format_RGB32);
 
     for (const Caption &caption : all) {
-        const QRect area(caption.control->mapTo(shown.get(), QPoint(0, 0)) * m_scale,
-                         caption.control->size() * m_scale);
+        const QRect area =
+            QRectF(QPointF(caption.control->mapTo(shown.get(), QPoint(0, 0))) * m_scale,
+                   QSizeF(caption.control->size()) * m_scale)
+                .toAlignedRect()
+                .intersected(captioned.rect());
         double best = 1.0;
         for (int y = area.top(); y <= area.bottom(); ++y)
             for (int x = area.left(); x <= area.right(); ++x)

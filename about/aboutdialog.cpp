@@ -172,7 +172,7 @@ void AboutDialog::paintEvent(QPaintEvent *)
                                dark ? palette().color(QPalette::Light) : QColor(Qt::white)};
     // In device pixels, so that the lines stay sharp at any scale.
     QPainter painter(this);
-    const qreal ratio = devicePixelRatioF();
+    const qreal ratio = painter.device()->devicePixelRatioF();
     painter.scale(1 / ratio, 1 / ratio);
     for (int i = 0; i < 2; ++i) {
         const Separator &line = separators[i];

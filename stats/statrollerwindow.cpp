@@ -210,7 +210,7 @@ void StatRollerWindow::paintEvent(QPaintEvent *)
     // Painted in device pixels, so that every line is sharp and the separators meet their
     // box's lines at any scale.
     QPainter painter(this);
-    const qreal ratio = devicePixelRatioF();
+    const qreal ratio = painter.device()->devicePixelRatioF();
     painter.scale(1 / ratio, 1 / ratio);
     const int line = devicepixels::lineWidth(1, ratio);
     const QColor ink = palette().color(QPalette::WindowText);

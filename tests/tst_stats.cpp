@@ -72,6 +72,8 @@ private slots:
     void focusOrder();
     void boxesAndLines_data();
     void boxesAndLines();
+    void separatorsMeetTheirBoxes_data();
+    void separatorsMeetTheirBoxes();
     void reRollChangesOnlyItsRow_data();
     void reRollChangesOnlyItsRow();
     void rollAllRollsRowsInOrder();
@@ -250,6 +252,53 @@ void TestStats::boxesAndLines()
     QCOMPARE(actual, pixels);
 }
 
+void TestStats::separatorsMeetTheirBoxes_data()
+{
+    QTest::addColumn<qreal>("scale");
+    for (qreal scale : {1.0, 1.25, 1.5, 1.75, 2.0, 3.0})
+        QTest::addRow("scale %g", scale) << scale;
+}
+
+void TestStats::separatorsMeetTheirBoxes()
+{
+    // Each separator runs from its box's top line to its bottom line, neither more nor less:
+    // its column is ink exactly where a column just beside it crosses those lines.
+    QFETCH(qreal, scale);
+    ScriptedSource source;
+    StatRollerWindow window(source);
+    QImage image((QSizeF(window.size()) * scale).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    window.render(&image);
+    const QRgb ink = window.palette().color(QPalette::WindowText).rgb();
+    const auto inkRows = [&](int x) {
+        QList<int> rows;
+        for (int y = 0; y < image.height(); ++y)
+            if (image.pixel(x, y) == ink)
+                rows << y;
+        return rows;
+    };
+    for (int i = 0; i < StatRollerWindow::separatorCount; ++i) {
+        const QLine line = StatRollerWindow::separator(i);
+        const int x = qFloor(line.x1() * scale);
+        const int beside = qFloor((line.x1() - 4) * scale);
+        const int top = qFloor(line.y1() * scale) - 1;
+        const int bottom = qCeil((line.y2() + 2) * scale);
+        QList<int> lines, separator;
+        for (int y : inkRows(beside))
+            if (y >= top - 1 && y <= bottom + 1)
+                lines << y;
+        for (int y : inkRows(x))
+            if (y >= top - 1 && y <= bottom + 1)
+                separator << y;
+        QVERIFY2(!lines.isEmpty(),
+                 qPrintable(QStringLiteral("no box lines by separator %1").arg(i)));
+        QList<int> expected;
+        for (int y = lines.first(); y <= lines.last(); ++y)
+            expected << y;
+        QCOMPARE(separator, expected);
+    }
+}
+
 void TestStats::focusOrder()
 {
     ScriptedSource source;
@@ -281,7 +330,8 @@ void TestStats::reRollChangesOnlyItsRow()
     const Announcements announcements;
     QTest::mouseClick(window.reRollButton(short(index + 1)), Qt::LeftButton);
     QCOMPARE(source.taken(), 4u);
-    QCOMPARE(announcements.heard, QStringList{QStringLiteral("row %1: 5, 5, 6, 2; total 16").arg(index + 1)});
+    QCOMPARE(announcements.heard,
+             QStringList{QStringLiteral("row %1: 5, 5, 6, 2; total 16").arg(index + 1)});
     for (short k = 1; k <= 6; ++k) {
         QStringList faces;
         for (short j = 0; j < 4; ++j)

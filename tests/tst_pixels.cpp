@@ -12,6 +12,7 @@
 #include "fonts.h"
 #include "mainwindow.h"
 #include "multirollerwindow.h"
+#include "palette.h"
 #include "scriptedsource.h"
 #include "statrollerwindow.h"
 #include "widgettest.h"
@@ -40,18 +41,43 @@ enum class Shown
     About
 };
 
-// A dark desktop scheme: the active colours of qt6ct's "darker", by QPalette::ColorRole.
-QPalette darkPalette()
+// The desktop colour schemes the windows are rendered in.
+enum class Scheme
 {
-    const char *colours[] = {"#ffffff", "#424245", "#979797",  "#5e5c5b", "#302f2e", "#4a4947",
-                             "#ffffff", "#ffffff", "#ffffff",  "#3d3d3d", "#222020", "#e7e4e0",
-                             "#12608a", "#f9f9f9", "#0986d3",  "#a70b06", "#5c5b5a", "#ffffff",
-                             "#3f3f36", "#ffffff", "#80ffffff"};
+    Light,        // Qt's own
+    Dark,         // the active colours of qt6ct's "darker"
+    HighContrast, // white and yellow on black
+};
+
+// The palette of `scheme`, or of the application where Qt's own is wanted.
+QPalette palette(Scheme scheme, const QPalette &light)
+{
+    // By QPalette::ColorRole.
+    static const char *const dark[] = {
+        "#ffffff", "#424245", "#979797", "#5e5c5b", "#302f2e", "#4a4947", "#ffffff",
+        "#ffffff", "#ffffff", "#3d3d3d", "#222020", "#e7e4e0", "#12608a", "#f9f9f9",
+        "#0986d3", "#a70b06", "#5c5b5a", "#ffffff", "#3f3f36", "#ffffff", "#80ffffff"};
+    static const char *const highContrast[] = {
+        "#ffffff", "#000000", "#ffffff", "#c0c0c0", "#808080", "#a0a0a0", "#ffffff",
+        "#ffff00", "#ffffff", "#000000", "#000000", "#ffffff", "#ffff00", "#000000",
+        "#ffff00", "#ffff00", "#000000", "#000000", "#000000", "#ffffff", "#ffff00"};
+    if (scheme == Scheme::Light)
+        return light;
+    const char *const *colours = scheme == Scheme::Dark ? dark : highContrast;
     QPalette palette;
-    for (int role = 0; role < int(std::size(colours)); ++role)
+    for (int role = 0; role < int(std::size(dark)); ++role)
         palette.setColor(QPalette::ColorRole(role), QColor(QString::fromLatin1(colours[role])));
     return palette;
 }
+
+const struct
+{
+    Scheme scheme;
+    const char *name;
+    const char *suffix; // of the reference images
+} schemes[] = {{Scheme::Light, "light", ""},
+               {Scheme::Dark, "dark", "-dark"},
+               {Scheme::HighContrast, "high contrast", "-contrast"}};
 
 std::unique_ptr<QWidget> build(Shown which, ScriptedSource &source, bool rolled)
 {
@@ -150,22 +176,6 @@ void compareWithReference(const QImage &actual, const QString &file)
                          .arg(out + file, out + "diff-" + file)));
 }
 
-// WCAG relative luminance and contrast ratio.
-double luminance(QRgb c)
-{
-    const auto linear = [](int v) {
-        const double s = v / 255.0;
-        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
-}
-
-double contrast(QRgb a, QRgb b)
-{
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 // A control's caption, read and written, for the controls that show one.
 struct Caption
 {
@@ -205,6 +215,7 @@ void setCaption(QWidget *w, const QString &text)
 } // namespace
 
 Q_DECLARE_METATYPE(Shown)
+Q_DECLARE_METATYPE(Scheme)
 
 class TestPixels : public QObject
 {
@@ -244,24 +255,28 @@ void TestPixels::windows_data()
 {
     QTest::addColumn<Shown>("window");
     QTest::addColumn<bool>("rolled");
-    QTest::addColumn<bool>("dark");
+    QTest::addColumn<Scheme>("scheme");
     QTest::addColumn<QString>("name");
-    for (bool dark : {false, true}) {
-        const char *palette = dark ? "dark" : "light";
-        const QString suffix = dark ? QStringLiteral("-dark") : QString();
+    for (const auto &[scheme, palette, suffix] : schemes) {
+        const bool all = scheme != Scheme::HighContrast; // one state per window will do there
         QTest::addRow("main window, %s", palette)
-            << Shown::Main << false << dark << "main" + suffix;
-        QTest::addRow("main window after Roll All, %s", palette)
-            << Shown::Main << true << dark << "main-rolled" + suffix;
+            << Shown::Main << false << scheme << "main" + QString::fromLatin1(suffix);
+        if (all)
+            QTest::addRow("main window after Roll All, %s", palette)
+                << Shown::Main << true << scheme << "main-rolled" + QString::fromLatin1(suffix);
         QTest::addRow("stat roller, %s", palette)
-            << Shown::Stats << false << dark << "stats" + suffix;
-        QTest::addRow("stat roller after Roll All, %s", palette)
-            << Shown::Stats << true << dark << "stats-rolled" + suffix;
+            << Shown::Stats << false << scheme << "stats" + QString::fromLatin1(suffix);
+        if (all)
+            QTest::addRow("stat roller after Roll All, %s", palette)
+                << Shown::Stats << true << scheme << "stats-rolled" + QString::fromLatin1(suffix);
         QTest::addRow("multiple roller, %s", palette)
-            << Shown::Multi << false << dark << "multiroll" + suffix;
-        QTest::addRow("multiple roller after 3 x d20, %s", palette)
-            << Shown::Multi << true << dark << "multiroll-rolled" + suffix;
-        QTest::addRow("about, %s", palette) << Shown::About << false << dark << "about" + suffix;
+            << Shown::Multi << false << scheme << "multiroll" + QString::fromLatin1(suffix);
+        if (all)
+            QTest::addRow("multiple roller after 3 x d20, %s", palette)
+                << Shown::Multi << true << scheme
+                << "multiroll-rolled" + QString::fromLatin1(suffix);
+        QTest::addRow("about, %s", palette)
+            << Shown::About << false << scheme << "about" + QString::fromLatin1(suffix);
     }
 }
 
@@ -269,10 +284,9 @@ void TestPixels::windows()
 {
     QFETCH(Shown, window);
     QFETCH(bool, rolled);
-    QFETCH(bool, dark);
+    QFETCH(Scheme, scheme);
     QFETCH(QString, name);
-    if (dark)
-        QApplication::setPalette(darkPalette());
+    QApplication::setPalette(palette(scheme, m_light));
     ScriptedSource source(draws());
     const std::unique_ptr<QWidget> shown = build(window, source, rolled);
     compareWithReference(render(shown.get()), QStringLiteral("%1@%2x.png").arg(name).arg(m_scale));
@@ -312,13 +326,12 @@ void TestPixels::desktopFontsChangeNothing()
 void TestPixels::captionsContrast_data()
 {
     QTest::addColumn<Shown>("window");
-    QTest::addColumn<bool>("dark");
-    for (bool dark : {false, true}) {
-        const char *palette = dark ? "dark" : "light";
-        QTest::addRow("main window, %s", palette) << Shown::Main << dark;
-        QTest::addRow("stat roller, %s", palette) << Shown::Stats << dark;
-        QTest::addRow("multiple roller, %s", palette) << Shown::Multi << dark;
-        QTest::addRow("about, %s", palette) << Shown::About << dark;
+    QTest::addColumn<Scheme>("scheme");
+    for (const auto &[scheme, palette, suffix] : schemes) {
+        QTest::addRow("main window, %s", palette) << Shown::Main << scheme;
+        QTest::addRow("stat roller, %s", palette) << Shown::Stats << scheme;
+        QTest::addRow("multiple roller, %s", palette) << Shown::Multi << scheme;
+        QTest::addRow("about, %s", palette) << Shown::About << scheme;
     }
 }
 
@@ -327,9 +340,8 @@ void TestPixels::captionsContrast()
     // Each caption's strongest pixel against the same pixel rendered without the caption:
     // at least 4.5:1 (WCAG AA) for every control that shows text.
     QFETCH(Shown, window);
-    QFETCH(bool, dark);
-    if (dark)
-        QApplication::setPalette(darkPalette());
+    QFETCH(Scheme, scheme);
+    QApplication::setPalette(palette(scheme, m_light));
     ScriptedSource source(draws());
     const std::unique_ptr<QWidget> shown = build(window, source, true);
     render(shown.get());
@@ -351,7 +363,8 @@ void TestPixels::captionsContrast()
         double best = 1.0;
         for (int y = area.top(); y <= area.bottom(); ++y)
             for (int x = area.left(); x <= area.right(); ++x)
-                best = std::max(best, contrast(captioned.pixel(x, y), behind.pixel(x, y)));
+                best = std::max(
+                    best, contrast(QColor(captioned.pixel(x, y)), QColor(behind.pixel(x, y))));
         QVERIFY2(best >= 4.5, qPrintable(QStringLiteral("\"%1\" (%2): contrast %3")
                                              .arg(caption.text, caption.control->objectName())
                                              .arg(best, 0, 'f', 2)));

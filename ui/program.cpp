@@ -6,6 +6,7 @@
 #include "accessibility.h"
 #include "assets.h"
 #include "fonts.h"
+#include "programstyle.h"
 #include "version.h"
 
 #include <QApplication>
@@ -76,9 +77,9 @@ void setUpProgram(const StartOptions &options)
     QApplication::setDesktopFileName(QStringLiteral("org.quandrel.Quandrel"));
     QApplication::setWindowIcon(assets::programIcon());
     // The fixed layouts are measured in Fusion's metrics. Setting a style keeps the palette
-    // the desktop's platform theme gives, light or dark.
+    // the desktop's platform theme gives, light, dark or high contrast.
     if (!options.styleNamed)
-        QApplication::setStyle(QStringLiteral("Fusion"));
+        QApplication::setStyle(new ProgramStyle);
     fonts::install();
     installAccessibleWindows();
 }

@@ -7,6 +7,7 @@
 #include "devicepixels.h"
 #include "fonts.h"
 #include "palette.h"
+#include "placement.h"
 #include "titlebar.h"
 #include "twips.h"
 #include "version.h"
@@ -16,6 +17,8 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QWindow>
 
 namespace {
 
@@ -87,10 +90,10 @@ AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
         m_origin = QPoint(0, TitleBar::barHeight);
         setMinimumSize(client + QSize(0, TitleBar::barHeight));
         resize(minimumSize());
-        new TitleBar(this);
+        m_titleBar = new TitleBar(this);
     } else {
         setFixedSize(client);
-        setGeometry(QRect(screenPosition, size()));
+        placeOnScreen();
     }
 
     // Made in tab order.
@@ -163,6 +166,30 @@ void AboutDialog::changeEvent(QEvent *event)
     if (event->type() == QEvent::PaletteChange)
         applyPalette();
     QDialog::changeEvent(event);
+}
+
+void AboutDialog::placeOnScreen()
+{
+    // Until the window manager has framed the window, its frame counts as nothing.
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    const QScreen *screen = QGuiApplication::screenAt(screenPosition);
+    if (!screen)
+        screen = this->screen();
+    const QRect outer = placedWithin(QRect(screenPosition, size()).marginsAdded(frame),
+                                     screen->availableGeometry());
+    setGeometry(QRect(outer.topLeft() + QPoint(frame.left(), frame.top()), size()));
+}
+
+bool AboutDialog::event(QEvent *event)
+{
+    // Placed again once, when the frame is known, in case the frame reaches off the screen.
+    const bool framed = windowHandle() && !windowHandle()->frameMargins().isNull();
+    if (!m_titleBar && !m_framed && framed &&
+        (event->type() == QEvent::Move || event->type() == QEvent::Show)) {
+        m_framed = true;
+        placeOnScreen();
+    }
+    return QDialog::event(event);
 }
 
 void AboutDialog::paintEvent(QPaintEvent *)

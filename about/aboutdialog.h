@@ -24,7 +24,8 @@ public:
     // "Version " and the three version numbers joined by ".", e.g. "Version 1.7.0".
     static QString versionText(int major, int minor, int revision);
 
-    // Where the client area's top-left corner opens on the screen, in pixels.
+    // Where the client area's top-left corner opens on the screen, in pixels, where that
+    // leaves the whole window on the screen.
     static constexpr QPoint screenPosition{156, 129};
 
     QPushButton *okButton() const { return m_okButton; }
@@ -34,11 +35,15 @@ public:
     QLabel *disclaimerLabel() const { return m_disclaimerLabel; }
 
 protected:
+    bool event(QEvent *event) override;
     void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
     void load();
+    // Moves the window to screenPosition, or where the whole of it, frame and all, is on the
+    // screen nearest to that.
+    void placeOnScreen();
     // Text colours and icons for the current palette: as designed on a light palette
     // (black text), from the palette's own roles on a dark one.
     void applyPalette();
@@ -50,4 +55,6 @@ private:
     QLabel *m_versionLabel = nullptr;
     QLabel *m_icons[2] = {};
     QPoint m_origin; // the client area's top left: below the title bar where there is one
+    QWidget *m_titleBar = nullptr; // the title bar the dialog draws itself, if it does
+    bool m_framed = false;         // placed with the window manager's frame known
 };

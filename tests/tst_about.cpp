@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: The Quandrel developers
 
 #include "aboutdialog.h"
+#include "placement.h"
 #include "programend.h"
 #include "widgettest.h"
 #include "windowslot.h"
@@ -26,6 +27,8 @@ private slots:
     void layout_data();
     void layout();
     void fixedDialogFrame();
+    void placedOnScreen_data();
+    void placedOnScreen();
     void closingKeys_data();
     void closingKeys();
     void closeBoxCloses();
@@ -101,6 +104,36 @@ void TestAbout::fixedDialogFrame()
     QCOMPARE(about.geometry().topLeft(), QPoint(156, 129));
     QVERIFY(about.okButton()->isDefault());
     QVERIFY(!about.windowIcon().isNull());
+}
+
+void TestAbout::placedOnScreen_data()
+{
+    // The window's frame at the fixed place: client (156, 129) 382 x 150, a 1-pixel border
+    // and a 22-pixel title bar. Screens are given in device-independent pixels.
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QPoint>("placed");
+    const QPoint fixed(155, 107);
+    QTest::newRow("640 x 480 at scale 1: the fixed place") << QRect(0, 0, 640, 480) << fixed;
+    QTest::newRow("a panel above, clear of it") << QRect(0, 40, 1024, 728) << fixed;
+    QTest::newRow("1280 x 800 at scale 3: up and left")
+        << QRect(0, 0, 427, 267) << QPoint(427 - 384, 267 - 173);
+    QTest::newRow("800 x 600 at scale 1.5: left only") << QRect(0, 0, 533, 400) << QPoint(149, 107);
+    QTest::newRow("a panel on top of the place: down")
+        << QRect(0, 120, 1024, 648) << QPoint(155, 120);
+    QTest::newRow("narrower than the window: its right end shows")
+        << QRect(0, 0, 300, 400) << QPoint(300 - 384, 107);
+    QTest::newRow("lower than the window: its title bar shows")
+        << QRect(0, 0, 800, 100) << QPoint(155, 0);
+}
+
+void TestAbout::placedOnScreen()
+{
+    QFETCH(QRect, available);
+    QFETCH(QPoint, placed);
+    const QRect frame(155, 107, 384, 173);
+    const QRect moved = placedWithin(frame, available);
+    QCOMPARE(moved.topLeft(), placed);
+    QCOMPARE(moved.size(), frame.size());
 }
 
 void TestAbout::closingKeys_data()

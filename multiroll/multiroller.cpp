@@ -138,6 +138,17 @@ bool roll(View &view, dice::Source &source)
     return true;
 }
 
+const Characters &placeholderCharacters()
+{
+    static const Characters characters = [] {
+        Characters result;
+        for (const char *c = placeholder; *c; ++c)
+            result.emplace_back(1, static_cast<char16_t>(*c));
+        return result;
+    }();
+    return characters;
+}
+
 Characters limitEdit(const Characters &before, const Characters &after, int &cursor, int limit)
 {
     // The edit replaced before[prefix, before.size() - suffix) with
@@ -156,13 +167,21 @@ Characters limitEdit(const Characters &before, const Characters &after, int &cur
         ++prefix;
 
     const std::size_t inserted = after.size() - prefix - suffix;
-    if (inserted == 0 || after.size() <= static_cast<std::size_t>(limit))
+    if (inserted == 0)
+        return after;
+    const auto front = static_cast<std::ptrdiff_t>(prefix);
+    if (before == placeholderCharacters()) {
+        // What the user puts into the starting text replaces all of it.
+        const auto take = static_cast<std::ptrdiff_t>(std::min<std::size_t>(inserted, limit));
+        cursor = static_cast<int>(take);
+        return {after.begin() + front, after.begin() + front + take};
+    }
+    if (after.size() <= static_cast<std::size_t>(limit))
         return after;
 
     const std::size_t kept = after.size() - inserted;
     const std::size_t room = kept < static_cast<std::size_t>(limit) ? limit - kept : 0;
     const auto take = static_cast<std::ptrdiff_t>(std::min(room, inserted));
-    const auto front = static_cast<std::ptrdiff_t>(prefix);
     Characters result(after.begin(), after.begin() + front + take);
     result.insert(result.end(), after.end() - static_cast<std::ptrdiff_t>(suffix), after.end());
     cursor = static_cast<int>(front + take);

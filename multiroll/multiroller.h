@@ -69,11 +69,17 @@ bool roll(View &view, dice::Source &source);
 // A text as the characters a user sees (grapheme clusters), each in UTF-16.
 using Characters = std::vector<std::u16string>;
 
+// The placeholder, character by character.
+const Characters &placeholderCharacters();
+
 // Holds a user's edit of the count box to the user limit. `before` is the text before
 // the edit, `after` the text the edit would leave and `cursor` the caret after it, in
-// characters. An edit that removes only is kept whole; an edit that inserts, and would
-// leave more than `limit` characters, keeps only as much of its insertion as fits (possibly
-// nothing). Returns the text to show and sets `cursor` to where the caret belongs in it.
+// characters. An edit that removes only is kept whole. An edit that inserts into the
+// placeholder replaces all of it with the insertion, whatever was selected; one that
+// inserts into another text, and would leave more than `limit` characters, keeps only as
+// much of its insertion as fits (possibly nothing). Either way no more than `limit`
+// characters of the insertion are kept. Returns the text to show and sets `cursor` to where
+// the caret belongs in it.
 Characters limitEdit(const Characters &before, const Characters &after, int &cursor,
                      int limit = userLimit);
 

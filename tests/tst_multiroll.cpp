@@ -64,7 +64,7 @@ private slots:
     void pasteIsCutToFitAndUndone();
     void clickIntoPlaceholderSelectsIt();
     void enterPressesOnlyTheRollButton();
-    void programTextIsShownWhole();
+    void typingReplacesThePlaceholder();
     void typingIntoDieBoxDropsTheSelection();
     void twoClicksAreIndependent();
 };
@@ -240,13 +240,19 @@ void TestMultiRoll::userEdits_data()
                                        << "9" << 1 << "9" << 1;
     QTest::newRow("deleting from long text") << "# of Rolls"
                                              << "# of Roll" << 9 << "# of Roll" << 9;
-    QTest::newRow("typing into long text refused") << "# of Rolls"
-                                                   << "# of Rolls5" << 11 << "# of Rolls" << 10;
-    QTest::newRow("replacing all of long text") << "# of Rolls"
-                                                << "5" << 1 << "5" << 1;
-    QTest::newRow("replacing part of long text keeps no insertion")
-        << "# of Rolls"
-        << "12 Rolls" << 2 << " Rolls" << 0;
+    QTest::newRow("typing at the placeholder's end replaces it") << "# of Rolls"
+                                                                 << "# of Rolls5" << 11 << "5" << 1;
+    QTest::newRow("typing inside the placeholder replaces it") << "# of Rolls"
+                                                               << "# of R5olls" << 7 << "5" << 1;
+    QTest::newRow("replacing all of the placeholder") << "# of Rolls"
+                                                      << "5" << 1 << "5" << 1;
+    QTest::newRow("replacing a word of the placeholder replaces all") << "# of Rolls"
+                                                                      << "# of 5" << 6 << "5" << 1;
+    QTest::newRow("a paste into the placeholder is cut to fit") << "# of Rolls"
+                                                                << "12345 Rolls" << 5 << "123" << 3;
+    QTest::newRow("typing into another long text refused")
+        << "# of Roll"
+        << "# of Roll5" << 10 << "# of Roll" << 9;
     QTest::newRow("same letter typed twice") << "11"
                                              << "111" << 3 << "111" << 3;
     QTest::newRow("same letter past limit") << "111"
@@ -439,7 +445,7 @@ void TestMultiRoll::enterPressesOnlyTheRollButton()
     QCOMPARE(source.taken(), 5u);
 }
 
-void TestMultiRoll::programTextIsShownWhole()
+void TestMultiRoll::typingReplacesThePlaceholder()
 {
     ScriptedSource source;
     MultiRollerWindow window(source);
@@ -447,11 +453,17 @@ void TestMultiRoll::programTextIsShownWhole()
     QLineEdit *count = window.countBox();
     QCOMPARE(count->text(), QStringLiteral("# of Rolls"));
     count->setFocus();
-    count->end(false);
+    count->setCursorPosition(3); // a click that places the caret in the middle
     QTest::keyClicks(count, QStringLiteral("7"));
-    QCOMPARE(count->text(), QStringLiteral("# of Rolls")); // no typing past the limit
+    QCOMPARE(count->text(), QStringLiteral("7"));
+    QTest::keyClick(count, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(count->text(), QStringLiteral("# of Rolls"));
+    // Once it is no longer the placeholder, the program's longer text only shrinks.
+    QTest::keyClick(count, Qt::Key_End);
     QTest::keyClick(count, Qt::Key_Backspace);
-    QCOMPARE(count->text(), QStringLiteral("# of Roll")); // but deleting works
+    QCOMPARE(count->text(), QStringLiteral("# of Roll"));
+    QTest::keyClicks(count, QStringLiteral("7"));
+    QCOMPARE(count->text(), QStringLiteral("# of Roll"));
 }
 
 void TestMultiRoll::typingIntoDieBoxDropsTheSelection()

@@ -141,6 +141,10 @@ void AboutDialog::load()
     m_versionLabel->setText(
         versionText(quandrel::versionMajor, quandrel::versionMinor, quandrel::versionRevision));
     m_titleLabel->setText(title);
+    // Screen readers read a dialog's longer labels as it opens, but not the short title and
+    // version: the dialog's description carries them.
+    setAccessibleDescription(
+        QStringLiteral("%1. %2").arg(m_titleLabel->text(), m_versionLabel->text()));
 }
 
 void AboutDialog::applyPalette()

@@ -45,6 +45,12 @@ MultiRollerWindow::MultiRollerWindow(dice::Source &source, QWidget *parent)
     m_dieBox->setEditable(true);
     m_dieBox->setInsertPolicy(QComboBox::NoInsert);
     m_dieBox->setAccessibleName(QStringLiteral("Die kind"));
+    // On Linux an editable combo box is named after its text; screen readers find its name
+    // through a label for it, which this window never shows.
+    auto *dieBoxLabel = new QLabel(m_dieBox->accessibleName(), this);
+    dieBoxLabel->setObjectName(QStringLiteral("dieBoxLabel"));
+    dieBoxLabel->setBuddy(m_dieBox);
+    dieBoxLabel->hide();
     // Only picking an entry selects a kind: no completion, and leaving the field with
     // typed text never selects a matching entry behind the user's back.
     m_dieBox->setCompleter(nullptr);
@@ -61,6 +67,7 @@ MultiRollerWindow::MultiRollerWindow(dice::Source &source, QWidget *parent)
 
     m_totalLabel = new QLabel(QString::fromLatin1(totalText), this);
     m_totalLabel->setObjectName(QStringLiteral("total"));
+    m_totalLabel->setAccessibleDescription(QStringLiteral("sum of the dice"));
     m_totalLabel->setGeometry(totalRect);
     m_totalLabel->setFont(fonts::design(totalPoints, true));
     m_totalLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

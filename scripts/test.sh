@@ -9,12 +9,13 @@
 #      licences;
 #   3. the black-box run of the real program on a virtual X display, driven through the
 #      accessibility interface and real key presses;
-#   4. the QTest suites again, built with clang 14, AddressSanitizer and
+#   4. the real program heard through the Orca screen reader, driven by the keyboard;
+#   5. the QTest suites again, built with clang 14, AddressSanitizer and
 #      UndefinedBehaviorSanitizer;
-#   5. 20 seconds of fuzzing the count conversion.
+#   6. 20 seconds of fuzzing the count conversion.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/deps.sh build packaging fuzz blackbox wayland
+scripts/deps.sh build packaging fuzz blackbox wayland screenreader
 
 cmake --preset test >/dev/null
 cmake --build --preset test
@@ -23,6 +24,8 @@ ctest --preset test
 tests/packaging/release.sh
 
 /usr/bin/python3 tests/blackbox/run.py build/test/app/quandrel
+
+/usr/bin/python3 tests/screenreader/run.py build/test/app/quandrel
 
 cmake --preset asan >/dev/null
 cmake --build --preset asan

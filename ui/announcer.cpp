@@ -18,51 +18,74 @@ namespace announcer {
 namespace {
 
 // Before Qt 6.8 there is no announcement event. What screen readers do speak without
-// moving the focus is a notification appearing: an object with the role Notification that
-// is shown. So each window keeps one such object, empty and zero-sized, and hides it, gives
-// it the message and shows it again for every announcement.
-class Notice final : public QWidget
+// moving the focus is a notification that appears: an object with the role Notification
+// that is shown. Inside a status bar, Orca speaks its text alone, without the word
+// "notification". So each window keeps one zero-sized status bar holding one such
+// notification, and for every announcement the notification is hidden, given the message
+// and shown again.
+class StatusArea final : public QWidget
 {
 public:
-    explicit Notice(QWidget *window) : QWidget(window)
+    explicit StatusArea(QWidget *window) : QWidget(window)
     {
-        setObjectName(QStringLiteral("announcement"));
+        setObjectName(QStringLiteral("announcements"));
         setFocusPolicy(Qt::NoFocus);
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setGeometry(0, 0, 0, 0);
+        notice->setGeometry(0, 0, 0, 0);
+        notice->hide();
+        show();
     }
 
+    QWidget *notice = new QWidget(this);
     QString message;
+};
+
+class AccessibleStatusArea final : public QAccessibleWidget
+{
+public:
+    explicit AccessibleStatusArea(StatusArea *area)
+        : QAccessibleWidget(area, QAccessible::StatusBar)
+    {
+    }
 };
 
 class AccessibleNotice final : public QAccessibleWidget
 {
 public:
-    explicit AccessibleNotice(Notice *notice) : QAccessibleWidget(notice, QAccessible::Notification)
+    explicit AccessibleNotice(QWidget *notice)
+        : QAccessibleWidget(notice, QAccessible::Notification)
     {
     }
 
     QString text(QAccessible::Text which) const override
     {
-        return which == QAccessible::Name ? static_cast<Notice *>(widget())->message : QString();
+        return which == QAccessible::Name
+                   ? static_cast<StatusArea *>(widget()->parentWidget())->message
+                   : QString();
     }
 };
 
-QAccessibleInterface *noticeFactory(const QString &, QObject *object)
+QAccessibleInterface *factory(const QString &, QObject *object)
 {
-    auto *notice = dynamic_cast<Notice *>(object);
-    return notice ? new AccessibleNotice(notice) : nullptr;
+    if (auto *area = dynamic_cast<StatusArea *>(object))
+        return new AccessibleStatusArea(area);
+    auto *widget = qobject_cast<QWidget *>(object);
+    if (widget && dynamic_cast<StatusArea *>(widget->parentWidget()))
+        return new AccessibleNotice(widget);
+    return nullptr;
 }
 
-Notice *noticeOf(QWidget *window)
+StatusArea *statusAreaOf(QWidget *window)
 {
+    // Installed once the application runs, so that it comes before Qt's own factories.
     static bool installed = false;
     if (!std::exchange(installed, true))
-        QAccessible::installFactory(noticeFactory);
+        QAccessible::installFactory(factory);
     for (QObject *child : window->children())
-        if (auto *notice = dynamic_cast<Notice *>(child))
-            return notice;
-    return new Notice(window);
+        if (auto *area = dynamic_cast<StatusArea *>(child))
+            return area;
+    return new StatusArea(window);
 }
 
 } // namespace
@@ -81,10 +104,10 @@ void announce(QWidget *window, const QString &message)
     QAccessibleAnnouncementEvent event(window, message);
     QAccessible::updateAccessibility(&event);
 #else
-    Notice *notice = noticeOf(window);
-    notice->hide();
-    notice->message = message;
-    notice->show();
+    StatusArea *area = statusAreaOf(window);
+    area->notice->hide();
+    area->message = message;
+    area->notice->show();
 #endif
 }
 

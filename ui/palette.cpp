@@ -3,20 +3,39 @@
 
 #include "palette.h"
 
-#include <QtMath>
-
 #include <algorithm>
+#include <array>
 
 namespace {
+
+// x^0.4 for 0 < x <= 1, by Newton's method on y^5 = x^2.
+constexpr double fifthRootOfSquare(double x)
+{
+    double y = 1;
+    for (int i = 0; i < 40; ++i)
+        y -= (y * y * y * y * y - x * x) / (5 * y * y * y * y);
+    return y;
+}
+
+// sRGB channel values 0..255 as linear light, as WCAG defines it; made at compile time, since
+// the maths library's pow() alone adds a quarter of a megabyte to the program's memory.
+constexpr std::array<double, 256> linearLight = [] {
+    std::array<double, 256> table{};
+    for (int v = 0; v < 256; ++v) {
+        const double c = v / 255.0;
+        const double base = (c + 0.055) / 1.055;
+        table[std::size_t(v)] = c <= 0.04045 ? c / 12.92 : base * base * fifthRootOfSquare(base);
+    }
+    return table;
+}();
 
 // WCAG relative luminance: 0 for black to 1 for white.
 double luminance(const QColor &colour)
 {
-    const auto linear = [](double c) {
-        return c <= 0.04045 ? c / 12.92 : qPow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
-           0.0722 * linear(colour.blueF());
+    const QRgb rgb = colour.rgb();
+    return 0.2126 * linearLight[std::size_t(qRed(rgb))] +
+           0.7152 * linearLight[std::size_t(qGreen(rgb))] +
+           0.0722 * linearLight[std::size_t(qBlue(rgb))];
 }
 
 // Fusion outlines controls in the window colour darkened by this factor.

@@ -70,20 +70,22 @@ void setInk(QLabel *label, const QColor &ink)
 
 } // namespace
 
-AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
+AboutDialog::Frame AboutDialog::platformFrame()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"))
+               ? Frame::Own
+               : Frame::WindowManager;
+}
+
+AboutDialog::AboutDialog(Frame frame, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("About"));
-    // A tool window has no task-bar button; the hints leave only the title and close box.
-    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    // Still counts as an open window, so the program runs on while it is open.
-    setAttribute(Qt::WA_QuitOnClose, true);
     setFont(fonts::windowDefault());
     const QSize client(twips::px(clientWidth), twips::px(clientHeight));
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+    if (frame == Frame::Own) {
         // Qt's own window frame on Wayland offers every window minimise and maximise, and
         // a compositor may give any window the size of the screen, which a fixed-size
-        // surface cannot take. So here the dialog draws its own title bar with a close box
+        // surface cannot take. So there the dialog draws its own title bar with a close box
         // only, fixes just its smallest size, and keeps its controls at the top left of
         // whatever size it is given. Wayland chooses where the window opens.
         setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
@@ -92,15 +94,20 @@ AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
         resize(minimumSize());
         m_titleBar = new TitleBar(this);
     } else {
+        // A tool window has no task-bar button; the hints leave only the title and close box.
+        setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
         setFixedSize(client);
         placeOnScreen();
     }
+    // Still counts as an open window, so the program runs on while it is open; set after
+    // the flags, since making it a tool window clears it.
+    setAttribute(Qt::WA_QuitOnClose, true);
 
     // Made in tab order.
     m_okButton = new QPushButton(QStringLiteral("OK"), this);
     m_okButton->setObjectName(QStringLiteral("cmdOK"));
     m_okButton->setGeometry(okRect.translated(m_origin));
-    m_okButton->setDefault(true);
     connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
 
     // The icon column holds picIcon(0) above picIcon(1); the labels stand between them

@@ -10,16 +10,25 @@ class QLabel;
 class QPushButton;
 
 // The About window: a fixed dialog with the program's title, version and a credit
-// line beside two die icons. OK is the default and the cancel button, so OK, Enter,
-// Esc and the close box all close it.
+// line beside two die icons. OK has the focus when it opens, so Enter presses it; Esc,
+// like OK and the close box, closes the dialog.
 class AboutDialog final : public QDialog
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(AboutDialog)
 
 public:
+    // Who draws the window's title bar.
+    enum class Frame
+    {
+        WindowManager, // a fixed-size dialog frame, at the fixed place
+        Own,           // the dialog's own title bar with a close box only, where Wayland places it
+    };
+    // The frame the platform the program runs on calls for: Own on Wayland.
+    static Frame platformFrame();
+
     // Builds the controls and fills in the title and version texts.
-    explicit AboutDialog(QWidget *parent = nullptr);
+    explicit AboutDialog(Frame frame = platformFrame(), QWidget *parent = nullptr);
 
     // "Version " and the three version numbers joined by ".", e.g. "Version 1.7.0".
     static QString versionText(int major, int minor, int revision);

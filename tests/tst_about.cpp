@@ -7,11 +7,15 @@
 #include "widgettest.h"
 #include "windowslot.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <qpa/qwindowsysteminterface.h>
 
 #include <memory>
+
+Q_DECLARE_METATYPE(AboutDialog::Frame)
 
 class TestAbout : public QObject
 {
@@ -31,6 +35,7 @@ private slots:
     void placedOnScreen();
     void closingKeys_data();
     void closingKeys();
+    void closeBoxCloses_data();
     void closeBoxCloses();
     void reopeningShowsTheSameTexts();
     void programRunsOnWhileAboutIsOpen();
@@ -164,12 +169,27 @@ void TestAbout::closingKeys()
     QVERIFY(about.isNull());
 }
 
+void TestAbout::closeBoxCloses_data()
+{
+    QTest::addColumn<AboutDialog::Frame>("frame");
+    QTest::newRow("the window manager's close box") << AboutDialog::Frame::WindowManager;
+    QTest::newRow("the close box of its own title bar") << AboutDialog::Frame::Own;
+}
+
 void TestAbout::closeBoxCloses()
 {
-    QPointer<AboutDialog> about = new AboutDialog;
+    QFETCH(AboutDialog::Frame, frame);
+    QPointer<AboutDialog> about = new AboutDialog(frame);
     about->setAttribute(Qt::WA_DeleteOnClose);
     about->show();
-    QVERIFY(about->close());
+    QVERIFY(QTest::qWaitForWindowExposed(about));
+    if (frame == AboutDialog::Frame::Own) {
+        QTest::mouseClick(child<QAbstractButton>(*about, "closeBox"), Qt::LeftButton);
+    } else {
+        // What the platform does when the window manager's close box is clicked.
+        QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(
+            about->windowHandle());
+    }
     flushDeletes();
     QVERIFY(about.isNull());
 }

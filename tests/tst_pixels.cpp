@@ -226,6 +226,8 @@ private slots:
     void cleanup();
     void windows_data();
     void windows();
+    void ownTitleBar_data();
+    void ownTitleBar();
     void desktopFontsChangeNothing_data();
     void desktopFontsChangeNothing();
     void captionsContrast_data();
@@ -290,6 +292,32 @@ void TestPixels::windows()
     ScriptedSource source(draws());
     const std::unique_ptr<QWidget> shown = build(window, source, rolled);
     compareWithReference(render(shown.get()), QStringLiteral("%1@%2x.png").arg(name).arg(m_scale));
+}
+
+void TestPixels::ownTitleBar_data()
+{
+    QTest::addColumn<bool>("active");
+    QTest::newRow("active") << true;
+    QTest::newRow("inactive") << false;
+}
+
+void TestPixels::ownTitleBar()
+{
+    // The About window as it opens on Wayland, with the title bar it draws itself.
+    QFETCH(bool, active);
+    AboutDialog about(AboutDialog::Frame::Own);
+    QWidget other;
+    if (!active) {
+        about.show();
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+    }
+    const QImage shown =
+        active ? render(&about) : about.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    compareWithReference(
+        shown,
+        QStringLiteral("about-titlebar%1@%2x.png").arg(active ? "" : "-inactive").arg(m_scale));
 }
 
 void TestPixels::desktopFontsChangeNothing_data()

@@ -3,28 +3,71 @@
 
 #include "titlebar.h"
 
+#include "devicepixels.h"
+
+#include <QAbstractButton>
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QToolButton>
 #include <QWindow>
 
 namespace {
-constexpr int margin = 4;
-constexpr int iconSize = 16;
+
+// The decoration's measures, in device-independent pixels.
+constexpr int iconSize = 24; // a size the program icon has, drawn for it
+constexpr int iconLeft = 8;
+constexpr int iconTop = 3;
+constexpr int titlePixels = 14;
+constexpr int closeSize = 18;
+constexpr int closeRight = 8;         // from the bar's right end
+constexpr qreal crossShare = 1 / 2.3; // of the close box's height
+constexpr int crossStroke = 2;
+
+// The colour of the bar's title and glyph: the window text colour while `window` is active.
+QColor ink(const QWidget *window)
+{
+    return window->palette().color(window->isActiveWindow() ? QPalette::Active : QPalette::Disabled,
+                                   QPalette::WindowText);
+}
+
+// The close box: a cross drawn pixel by pixel, so it is sharp at any scale.
+class CloseBox final : public QAbstractButton
+{
+public:
+    explicit CloseBox(QWidget *parent) : QAbstractButton(parent)
+    {
+        setObjectName(QStringLiteral("closeBox"));
+        setFocusPolicy(Qt::NoFocus);
+        setAccessibleName(tr("Close"));
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        const qreal ratio = painter.device()->devicePixelRatioF();
+        painter.scale(1 / ratio, 1 / ratio);
+        // Each stroke is a run of square device-pixel steps along the diagonal.
+        const int span = qRound(height() * crossShare * ratio);
+        const int stroke = devicepixels::lineWidth(crossStroke, ratio);
+        const int steps = span - stroke + 1;
+        const QPoint corner((devicepixels::edge(width(), ratio) - span) / 2,
+                            (devicepixels::edge(height(), ratio) - span) / 2);
+        const QColor colour = ink(window());
+        for (int i = 0; i < steps; ++i) {
+            painter.fillRect(corner.x() + i, corner.y() + i, stroke, stroke, colour);
+            painter.fillRect(corner.x() + i, corner.y() + steps - 1 - i, stroke, stroke, colour);
+        }
+    }
+};
+
 } // namespace
 
 TitleBar::TitleBar(QWidget *window) : QWidget(window)
 {
     setFocusPolicy(Qt::NoFocus);
-    m_closeButton = new QToolButton(this);
-    m_closeButton->setObjectName(QStringLiteral("closeBox"));
-    m_closeButton->setAutoRaise(true);
-    m_closeButton->setFocusPolicy(Qt::NoFocus);
-    m_closeButton->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
-    m_closeButton->setAccessibleName(tr("Close"));
-    connect(m_closeButton, &QToolButton::clicked, window, &QWidget::close);
+    m_closeBox = new CloseBox(this);
+    connect(m_closeBox, &QAbstractButton::clicked, window, &QWidget::close);
     setGeometry(0, 0, window->width(), barHeight);
     window->installEventFilter(this);
 }
@@ -37,7 +80,9 @@ bool TitleBar::eventFilter(QObject *watched, QEvent *event)
         break;
     case QEvent::WindowTitleChange:
     case QEvent::WindowIconChange:
+    case QEvent::ActivationChange:
         update();
+        m_closeBox->update();
         break;
     default:
         break;
@@ -54,24 +99,22 @@ void TitleBar::mousePressEvent(QMouseEvent *event)
 void TitleBar::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QPalette &colours = palette();
-    painter.fillRect(rect(), colours.color(QPalette::Button));
-    painter.setPen(colours.color(QPalette::Mid));
-    painter.drawLine(0, barHeight - 1, width() - 1, barHeight - 1);
-    const QRect iconRect(margin, (barHeight - iconSize) / 2, iconSize, iconSize);
-    window()->windowIcon().paint(&painter, iconRect);
-    QFont bold = font();
-    bold.setBold(true);
-    painter.setFont(bold);
-    painter.setPen(colours.color(QPalette::ButtonText));
-    const QRect textRect(iconRect.right() + margin, 0,
-                         m_closeButton->x() - iconRect.right() - 2 * margin, barHeight);
+    painter.fillRect(rect(), palette().color(QPalette::Window));
+    window()->windowIcon().paint(&painter, QRect(iconLeft, iconTop, iconSize, iconSize));
+    // The title is centred on the whole bar, and never runs under the icon or the close box.
+    QFont font = this->font();
+    font.setPixelSize(titlePixels);
+    painter.setFont(font);
+    painter.setPen(ink(window()));
+    const int clear = qMax(iconLeft + iconSize, closeSize + closeRight);
+    const QRect text = rect().adjusted(clear, 0, -clear, 0);
     painter.drawText(
-        textRect, Qt::AlignVCenter | Qt::AlignLeft,
-        fontMetrics().elidedText(window()->windowTitle(), Qt::ElideRight, textRect.width()));
+        text, Qt::AlignCenter,
+        QFontMetrics(font).elidedText(window()->windowTitle(), Qt::ElideRight, text.width()));
 }
 
 void TitleBar::resizeEvent(QResizeEvent *)
 {
-    m_closeButton->setGeometry(width() - barHeight, 0, barHeight, barHeight);
+    m_closeBox->setGeometry(width() - closeRight - closeSize, (barHeight - closeSize) / 2,
+                            closeSize, closeSize);
 }

@@ -5,30 +5,35 @@
 
 #include <QWidget>
 
-class QToolButton;
+class QAbstractButton;
 
-// A title bar for a frameless top-level window: the window's icon and title, and a close
-// box at the right that closes the window. Dragging the bar moves the window. It never
-// takes the keyboard focus.
+// A title bar for a frameless top-level window, drawn as Qt's own window decoration on
+// Wayland draws its title bars: the window's icon, its title centred, and at the right a
+// close box that closes the window; text and glyph in the window text colour while the
+// window is active, in the disabled one while it is not. Dragging the bar moves the
+// window. It never takes the keyboard focus, and every line of it lies on whole device
+// pixels.
 class TitleBar final : public QWidget
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TitleBar)
 
 public:
-    // The bar's height, in pixels.
-    static constexpr int barHeight = 24;
+    // The bar's height, in device-independent pixels.
+    static constexpr int barHeight = 30;
 
     // `window` is the frameless top-level window the bar sits in, at its top.
     explicit TitleBar(QWidget *window);
 
+    QAbstractButton *closeBox() const { return m_closeBox; }
+
 protected:
-    // Follows the window's width, title and icon.
+    // Follows the window's width, title, icon and activation.
     bool eventFilter(QObject *watched, QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    QToolButton *m_closeButton = nullptr;
+    QAbstractButton *m_closeBox = nullptr;
 };

@@ -10,6 +10,7 @@
 #   scripts/deps.sh packaging  validators, Debian packaging tools, the Windows resource compiler
 #   scripts/deps.sh screenreader  the Orca screen reader with speech, a window manager and a
 #                              virtual X display, to hear the program headless
+#   scripts/deps.sh tools      Qt's SVG module and rsvg-convert, for the asset renderer
 #   scripts/deps.sh wayland    a headless Wayland compositor and Qt's Wayland platform
 #   scripts/deps.sh screenshots  a virtual X display, and tools to click and to capture
 set -euo pipefail
@@ -18,6 +19,7 @@ declare -A groups=(
   [build]="cmake ninja-build g++ qt6-base-dev qt6-base-private-dev fonts-liberation2"
   [fuzz]="clang-14 libclang-rt-14-dev"
   [packaging]="desktop-file-utils appstream appstream-compose dpkg-dev file binutils-mingw-w64-x86-64 lintian devscripts reuse librsvg2-bin"
+  [tools]="qt6-svg-dev librsvg2-bin"
   [wayland]="weston qt6-wayland"
   [screenreader]="orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng at-spi2-core python3-pyatspi dbus-x11 libglib2.0-bin dconf-gsettings-backend dconf-service xvfb openbox xdotool"
   [screenshots]="xvfb xauth xfonts-base xdotool imagemagick"

@@ -64,7 +64,8 @@ void TestMainWindow::identity()
     QCOMPARE(QApplication::applicationVersion(), QStringLiteral("1.7.0"));
     QCOMPARE(QApplication::desktopFileName(), QStringLiteral("org.quandrel.Quandrel"));
     QCOMPARE(QApplication::windowIcon().availableSizes(),
-             (QList<QSize>{QSize(32, 32), QSize(64, 64), QSize(128, 128)}));
+             (QList<QSize>{QSize(16, 16), QSize(24, 24), QSize(32, 32), QSize(48, 48),
+                           QSize(64, 64), QSize(128, 128)}));
     QVERIFY(qobject_cast<ProgramStyle *>(QApplication::style()));
 }
 

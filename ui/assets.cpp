@@ -9,6 +9,9 @@
 #include <QImageReader>
 #include <QPainter>
 
+#include <span>
+#include <vector>
+
 namespace assets {
 
 namespace {
@@ -22,29 +25,51 @@ QImage readImage(const QString &path, const QByteArray &format)
     return reader.read();
 }
 
-// The window icon `name`: PNG files at 32 pixels and in 2x and 4x renders, each read when
-// first asked for, so a platform that shows no window icons reads none of them.
+// One size of a window icon: its PNG file among the resources.
+struct IconFile
+{
+    int pixels;
+    const char *path;
+};
+
+// The program icon's sizes: its own drawings for 16 and 24 pixels, the design's pixels at 32,
+// and renders of its scalable drawing above that. The desktop's icon theme gets the same files.
+constexpr IconFile programIconFiles[] = {
+    {16, ":/assets/icons/quandrel-16.png"}, {24, ":/assets/icons/quandrel-24.png"},
+    {32, ":/assets/icons/quandrel-32.png"}, {48, ":/assets/icons/quandrel-48.png"},
+    {64, ":/assets/icons/quandrel-64.png"}, {128, ":/assets/icons/quandrel-128.png"},
+};
+// The About window's second die: the design's pixels, and renders for 2x and 4x screens.
+constexpr IconFile outlineIconFiles[] = {
+    {32, ":/assets/window/quandrel-outline.png"},
+    {64, ":/assets/window/quandrel-outline@2x.png"},
+    {128, ":/assets/window/quandrel-outline@4x.png"},
+};
+
+// A window icon from its files, smallest first, each read when first asked for, so a
+// platform that shows no window icons reads none of them.
 class WindowIconEngine final : public QIconEngine
 {
 public:
-    explicit WindowIconEngine(QString name) : m_name(std::move(name)) {}
+    explicit WindowIconEngine(std::span<const IconFile> files)
+        : m_files(files), m_pixmaps(files.size())
+    {
+    }
 
     // Every mode and state shows the same picture: the program never disables its icon.
     QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
     {
-        // The smallest render at least as large as asked for, scaled down to fit.
+        // The smallest size at least as large as asked for, scaled down where it is larger.
         std::size_t i = 0;
-        while (i + 1 < std::size(m_renders) && 32 << i < qMax(size.width(), size.height()))
+        while (i + 1 < m_files.size() && m_files[i].pixels < qMax(size.width(), size.height()))
             ++i;
-        if (m_renders[i].isNull())
-            m_renders[i] = QPixmap::fromImage(
-                readImage(QStringLiteral(":/assets/window/%1%2.png")
-                              .arg(m_name, i == 0 ? QString() : QStringLiteral("@%1x").arg(1 << i)),
-                          QByteArrayLiteral("png")));
-        const QPixmap &render = m_renders[i];
-        return render.size() == size || size.isEmpty()
-                   ? render
-                   : render.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        if (m_pixmaps[i].isNull())
+            m_pixmaps[i] = QPixmap::fromImage(
+                readImage(QString::fromLatin1(m_files[i].path), QByteArrayLiteral("png")));
+        const QPixmap &found = m_pixmaps[i];
+        return found.size() == size || size.isEmpty()
+                   ? found
+                   : found.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     }
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
@@ -57,15 +82,18 @@ public:
 
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
     {
-        return {QSize(32, 32), QSize(64, 64), QSize(128, 128)};
+        QList<QSize> sizes;
+        for (const IconFile &file : m_files)
+            sizes << QSize(file.pixels, file.pixels);
+        return sizes;
     }
 
-    QIconEngine *clone() const override { return new WindowIconEngine(m_name); }
+    QIconEngine *clone() const override { return new WindowIconEngine(m_files); }
     QString key() const override { return QStringLiteral("quandrel-window-icon"); }
 
 private:
-    QString m_name;
-    QPixmap m_renders[3]; // 32, 64 and 128 pixels
+    std::span<const IconFile> m_files;
+    std::vector<QPixmap> m_pixmaps; // by file, null until read
 };
 
 } // namespace
@@ -73,13 +101,13 @@ private:
 QIcon programIcon()
 {
     // Made once: every window and every opening of the About window share its pixmaps.
-    static const QIcon icon(new WindowIconEngine(QStringLiteral("quandrel")));
+    static const QIcon icon(new WindowIconEngine(programIconFiles));
     return icon;
 }
 
 QIcon outlineIcon()
 {
-    static const QIcon icon(new WindowIconEngine(QStringLiteral("quandrel-outline")));
+    static const QIcon icon(new WindowIconEngine(outlineIconFiles));
     return icon;
 }
 

@@ -10,8 +10,8 @@
 
 namespace assets {
 
-// The program icon that every window carries: 32 x 32 in 256 colours with a mask, and
-// full-colour renders for 2x and 4x screens.
+// The program icon that every window carries, in 16, 24, 32, 48, 64 and 128 pixels: each
+// size sharp, the 32 the design's own 256 colours with a mask.
 QIcon programIcon();
 // The About window's second die icon, in the same sizes: the same die, plain red, with an
 // outlined numeral.

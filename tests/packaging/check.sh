@@ -18,7 +18,7 @@ DESTDIR="$work/stage" cmake --install "$build" --prefix /usr >/dev/null
 (cd "$work/stage" && find . -type f | sort) >"$work/files"
 {
   echo ./usr/games/quandrel
-  for s in 128 16 256 32 48 64; do echo "./usr/share/icons/hicolor/${s}x${s}/apps/org.quandrel.Quandrel.png"; done
+  for s in 128 16 24 256 32 48 64; do echo "./usr/share/icons/hicolor/${s}x${s}/apps/org.quandrel.Quandrel.png"; done
   echo ./usr/share/icons/hicolor/scalable/apps/org.quandrel.Quandrel.svg
   echo ./usr/share/applications/org.quandrel.Quandrel.desktop
   echo ./usr/share/metainfo/org.quandrel.Quandrel.metainfo.xml

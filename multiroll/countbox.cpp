@@ -13,9 +13,9 @@
 
 #include <utility>
 
-multiroll::Characters characters(const QString &text)
+multiroller::Characters multiroller::characters(const QString &text)
 {
-    multiroll::Characters result;
+    multiroller::Characters result;
     QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
     for (qsizetype start = 0, end; (end = finder.toNextBoundary()) != -1; start = end)
         if (end > start)
@@ -26,7 +26,7 @@ multiroll::Characters characters(const QString &text)
 namespace {
 
 // The number of characters before UTF-16 position `position`.
-int characterIndex(const multiroll::Characters &text, int position)
+int characterIndex(const multiroller::Characters &text, int position)
 {
     int index = 0;
     for (int units = 0; units < position && index < int(text.size()); ++index)
@@ -35,7 +35,7 @@ int characterIndex(const multiroll::Characters &text, int position)
 }
 
 // The UTF-16 position of the character with index `index`.
-int utf16Position(const multiroll::Characters &text, int index)
+int utf16Position(const multiroller::Characters &text, int index)
 {
     int units = 0;
     for (int i = 0; i < index && i < int(text.size()); ++i)
@@ -43,7 +43,7 @@ int utf16Position(const multiroll::Characters &text, int index)
     return units;
 }
 
-QString joined(const multiroll::Characters &text)
+QString joined(const multiroller::Characters &text)
 {
     std::u16string all;
     for (const std::u16string &c : text)
@@ -64,10 +64,11 @@ CountBox::CountBox(const QString &initial, QWidget *parent)
 
 void CountBox::edited()
 {
-    const multiroll::EditHistory::State before{m_shown.toStdU16String(), m_shownCursor};
-    const multiroll::Characters after = characters(text());
+    const multiroller::EditHistory::State before{m_shown.toStdU16String(), m_shownCursor};
+    const multiroller::Characters after = multiroller::characters(text());
     int cursor = characterIndex(after, cursorPosition());
-    const multiroll::Characters limited = multiroll::limitEdit(characters(m_shown), after, cursor);
+    const multiroller::Characters limited =
+        multiroller::limitEdit(multiroller::characters(m_shown), after, cursor);
     if (limited != after)
         showState({joined(limited).toStdU16String(), utf16Position(limited, cursor)});
     if (text() != QString::fromStdU16String(before.text))
@@ -84,7 +85,7 @@ void CountBox::changed()
     }
 }
 
-void CountBox::showState(const multiroll::EditHistory::State &state)
+void CountBox::showState(const multiroller::EditHistory::State &state)
 {
     m_showing = true;
     setText(QString::fromStdU16String(state.text));

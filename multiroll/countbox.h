@@ -7,10 +7,12 @@
 
 #include <QLineEdit>
 
+namespace multiroller {
 // The characters of `text` as a user sees them (grapheme clusters).
-multiroll::Characters characters(const QString &text);
+Characters characters(const QString &text);
+} // namespace multiroller
 
-// The multiple dice roller's count box. The user may put at most multiroll::userLimit
+// The multiple dice roller's count box. The user may put at most multiroller::userLimit
 // characters into it (as a user counts them: a character is never split); the program's
 // own texts are shown whole. Undo and redo take back every edit by the user, one edit a
 // step, also those the limit cut; a text the program sets starts the history afresh.
@@ -36,10 +38,10 @@ protected:
 private:
     void edited();
     void changed();
-    void showState(const multiroll::EditHistory::State &state);
+    void showState(const multiroller::EditHistory::State &state);
 
     QString m_initial;
-    multiroll::EditHistory m_history;
+    multiroller::EditHistory m_history;
     QString m_shown; // the text as it stood before the user's latest edit
     int m_shownCursor = 0;
     bool m_showing = false;       // the box is showing a state of its own history

@@ -8,7 +8,7 @@
 #include <cmath>
 #include <limits>
 
-namespace multiroll {
+namespace multiroller {
 
 namespace {
 
@@ -221,4 +221,4 @@ void EditHistory::clear()
     m_redo.clear();
 }
 
-} // namespace multiroll
+} // namespace multiroller

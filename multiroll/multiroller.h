@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-namespace multiroll {
+namespace multiroller {
 
 // The count box's text until the user or a request changes it.
 inline constexpr char placeholder[] = "# of Rolls";
@@ -114,4 +114,4 @@ private:
     std::vector<State> m_redo;
 };
 
-} // namespace multiroll
+} // namespace multiroller

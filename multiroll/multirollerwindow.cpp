@@ -60,7 +60,7 @@ MultiRollerWindow::MultiRollerWindow(dice::Source &source, QWidget *parent)
 
     // The user may type at most userLimit characters; the program's own texts may be
     // longer, so the count box holds its user's edits to the limit itself.
-    m_countBox = new CountBox(QString::fromLatin1(multiroll::placeholder), this);
+    m_countBox = new CountBox(QString::fromLatin1(multiroller::placeholder), this);
     m_countBox->setObjectName(QStringLiteral("xRoll"));
     m_countBox->setGeometry(countRect);
     m_countBox->setAccessibleName(QStringLiteral("Number of rolls"));
@@ -85,8 +85,8 @@ MultiRollerWindow::MultiRollerWindow(dice::Source &source, QWidget *parent)
 
 void MultiRollerWindow::fillDieBox()
 {
-    for (std::size_t i = 0; i < multiroll::kinds.size(); ++i)
-        m_dieBox->insertItem(static_cast<int>(i), QString::fromLatin1(multiroll::kinds[i].text));
+    for (std::size_t i = 0; i < multiroller::kinds.size(); ++i)
+        m_dieBox->insertItem(static_cast<int>(i), QString::fromLatin1(multiroller::kinds[i].text));
     // Adding to an empty list selects its first entry; the box starts with none.
     m_dieBox->setCurrentIndex(-1);
     m_dieBox->setEditText(QString::fromLatin1(dieBoxText));
@@ -94,7 +94,7 @@ void MultiRollerWindow::fillDieBox()
 
 void MultiRollerWindow::roll()
 {
-    const bool rolled = multiroll::roll(*this, m_source);
+    const bool rolled = multiroller::roll(*this, m_source);
     if (!announcer::listening())
         return;
     if (!rolled) {
@@ -102,8 +102,9 @@ void MultiRollerWindow::roll()
         announcer::announce(this, QStringLiteral("No die kind chosen: pick one from the list"));
         return;
     }
-    const multiroll::Kind &kind = multiroll::kinds[static_cast<std::size_t>(selectedPosition())];
-    const int count = std::max(0, multiroll::countFor(countText()));
+    const multiroller::Kind &kind =
+        multiroller::kinds[static_cast<std::size_t>(selectedPosition())];
+    const int count = std::max(0, multiroller::countFor(countText()));
     announcer::announce(this, QStringLiteral("%1 %2 %3: total %4")
                                   .arg(count)
                                   .arg(QLatin1String(kind.spoken),

@@ -15,7 +15,7 @@ class QPushButton;
 
 // The multiple dice roller: rolls one chosen die kind a typed number of times and
 // shows the sum.
-class MultiRollerWindow final : public QWidget, private multiroll::View
+class MultiRollerWindow final : public QWidget, private multiroller::View
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MultiRollerWindow)

@@ -8,7 +8,7 @@
 #include <charconv>
 #include <cmath>
 
-namespace stats {
+namespace statroller {
 
 namespace {
 
@@ -29,7 +29,7 @@ double number(const std::string &text)
 
 } // namespace
 
-void rollRow(Captions &captions, dice::Source &source, short k)
+void rollRow(View &captions, dice::Source &source, short k)
 {
     if (!isRow(k))
         return;
@@ -47,7 +47,7 @@ short lowest(short a, short b, short c, short d)
     return e > g ? g : e;
 }
 
-void writeTotal(Captions &captions, short k)
+void writeTotal(View &captions, short k)
 {
     if (!isRow(k))
         return;
@@ -62,4 +62,4 @@ void writeTotal(Captions &captions, short k)
     captions.setTotal(k, dice::numberText(static_cast<long long>(std::floor(sum - m))));
 }
 
-} // namespace stats
+} // namespace statroller

@@ -51,7 +51,7 @@ constexpr double labelPoints = 9.75;
 constexpr double rollAllPoints = 12.0;
 constexpr qreal boxRadius = 4.0; // every box shares this rounded style
 
-constexpr const char *initialFaces[stats::facesPerRow] = {"1", "2", "3", "4"};
+constexpr const char *initialFaces[statroller::facesPerRow] = {"1", "2", "3", "4"};
 constexpr char initialTotal[] = "18";
 
 constexpr int rowOffset(short k)
@@ -78,9 +78,9 @@ StatRollerWindow::StatRollerWindow(dice::Source &source, QWidget *parent)
 
     // Object names follow the label arrays: R1_0 is face 0 of row 1, T0 the total of row 1.
     const QFont labelFont = fonts::design(labelPoints, true);
-    for (short k = 1; k <= stats::rows; ++k) {
+    for (short k = 1; k <= statroller::rows; ++k) {
         const int d = rowOffset(k);
-        for (short j = 0; j < stats::facesPerRow; ++j) {
+        for (short j = 0; j < statroller::facesPerRow; ++j) {
             QLabel *label = makeLabel(initialFaces[j], labelFont, this);
             label->setObjectName(QStringLiteral("R%1_%2").arg(k).arg(j));
             label->setAccessibleDescription(QStringLiteral("row %1, die %2").arg(k).arg(j + 1));
@@ -89,7 +89,7 @@ StatRollerWindow::StatRollerWindow(dice::Source &source, QWidget *parent)
             m_faceLabels[k - 1][j] = label;
         }
     }
-    for (short k = 1; k <= stats::rows; ++k) {
+    for (short k = 1; k <= statroller::rows; ++k) {
         QLabel *label = makeLabel(initialTotal, labelFont, this);
         label->setObjectName(QStringLiteral("T%1").arg(k - 1));
         label->setAccessibleDescription(QStringLiteral("row %1 total").arg(k));
@@ -105,7 +105,7 @@ StatRollerWindow::StatRollerWindow(dice::Source &source, QWidget *parent)
     m_rollAllButton->setFont(fonts::design(rollAllPoints, false));
     connect(m_rollAllButton, &QPushButton::clicked, this, &StatRollerWindow::rollAll);
 
-    for (short k = 1; k <= stats::rows; ++k) {
+    for (short k = 1; k <= statroller::rows; ++k) {
         auto *button = new QPushButton(QStringLiteral("Re-Roll"), this);
         button->setObjectName(QStringLiteral("RRol%1").arg(k - 1));
         button->setGeometry(
@@ -122,7 +122,7 @@ StatRollerWindow::StatRollerWindow(dice::Source &source, QWidget *parent)
 
 void StatRollerWindow::rollRow(short k)
 {
-    stats::rollRow(*this, m_source, k);
+    statroller::rollRow(*this, m_source, k);
 }
 
 void StatRollerWindow::reRoll(short i)
@@ -132,7 +132,7 @@ void StatRollerWindow::reRoll(short i)
     if (!announcer::listening())
         return;
     QStringList faces;
-    for (short j = 0; j < stats::facesPerRow; ++j)
+    for (short j = 0; j < statroller::facesPerRow; ++j)
         faces << faceLabel(k, j)->text();
     announcer::announce(this, QStringLiteral("row %1: %2; total %3")
                                   .arg(k)
@@ -141,12 +141,12 @@ void StatRollerWindow::reRoll(short i)
 
 void StatRollerWindow::rollAll()
 {
-    for (short k = 1; k <= stats::rows; ++k)
+    for (short k = 1; k <= statroller::rows; ++k)
         rollRow(k);
     if (!announcer::listening())
         return;
     QStringList totals;
-    for (short k = 1; k <= stats::rows; ++k)
+    for (short k = 1; k <= statroller::rows; ++k)
         totals << totalLabel(k)->text();
     announcer::announce(this, QStringLiteral("totals %1").arg(totals.join(QStringLiteral(", "))));
 }
@@ -183,23 +183,23 @@ void StatRollerWindow::setTotal(short row, const std::string &text)
 
 QRect StatRollerWindow::innerBox(int index)
 {
-    const short k = static_cast<short>(index % stats::rows + 1);
-    return index < stats::rows ? twips::rect(facesBoxLeft, innerBoxTop + rowOffset(k),
-                                             facesBoxWidth, innerBoxHeight)
-                               : twips::rect(totalBoxLeft, innerBoxTop + rowOffset(k),
-                                             totalBoxWidth, innerBoxHeight);
+    const short k = static_cast<short>(index % statroller::rows + 1);
+    return index < statroller::rows ? twips::rect(facesBoxLeft, innerBoxTop + rowOffset(k),
+                                                  facesBoxWidth, innerBoxHeight)
+                                    : twips::rect(totalBoxLeft, innerBoxTop + rowOffset(k),
+                                                  totalBoxWidth, innerBoxHeight);
 }
 
 QRect StatRollerWindow::rowFrame(int index)
 {
-    const short k = static_cast<short>(stats::rows - index);
+    const short k = static_cast<short>(statroller::rows - index);
     return twips::rect(rowBoxLeft, rowBoxTop + rowOffset(k), rowBoxWidth, rowBoxHeight);
 }
 
 QLine StatRollerWindow::separator(int index)
 {
     // Three to a row, left to right.
-    const short k = static_cast<short>(stats::rows - index / 3);
+    const short k = static_cast<short>(statroller::rows - index / 3);
     const int x = twips::px(separatorLeft + facePitch * (index % 3));
     return QLine(x, twips::px(separatorTop + rowOffset(k)), x,
                  twips::px(separatorBottom + rowOffset(k)) - 1);
@@ -232,7 +232,7 @@ void StatRollerWindow::paintEvent(QPaintEvent *)
 
     // Solid separators between the faces, from the top line of their box to its bottom line.
     for (int i = 0; i < separatorCount; ++i) {
-        const QRect faces = devicepixels::rect(innerBox(stats::rows - 1 - i / 3), ratio);
+        const QRect faces = devicepixels::rect(innerBox(statroller::rows - 1 - i / 3), ratio);
         painter.fillRect(QRect(devicepixels::edge(separator(i).x1(), ratio), faces.top(), line,
                                faces.height() - line),
                          ink);

@@ -15,7 +15,7 @@ class QPushButton;
 
 // The character stat roller: six rows of four six-sided dice with the sum of the three
 // highest as each row's total, a "Re-Roll" button per row and "Roll All" for the six.
-class StatRollerWindow final : public QWidget, private stats::Captions
+class StatRollerWindow final : public QWidget, private statroller::View
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(StatRollerWindow)
@@ -56,8 +56,8 @@ private:
     void setTotal(short row, const std::string &text) override;
 
     dice::Source &m_source;
-    std::array<std::array<QLabel *, stats::facesPerRow>, stats::rows> m_faceLabels{};
-    std::array<QLabel *, stats::rows> m_totalLabels{};
-    std::array<QPushButton *, stats::rows> m_reRollButtons{};
+    std::array<std::array<QLabel *, statroller::facesPerRow>, statroller::rows> m_faceLabels{};
+    std::array<QLabel *, statroller::rows> m_totalLabels{};
+    std::array<QPushButton *, statroller::rows> m_reRollButtons{};
     QPushButton *m_rollAllButton = nullptr;
 };

@@ -29,8 +29,8 @@ double chiSquare(const std::vector<long> &observed, const std::vector<double> &p
     return sum;
 }
 
-// Captions in memory, enough for one row.
-class Row final : public stats::Captions
+// View in memory, enough for one row.
+class Row final : public statroller::View
 {
 public:
     std::string face(short, short j) const override { return faces[j]; }
@@ -104,7 +104,7 @@ void TestDistribution::statRowTotals()
     Row row;
     std::vector<long> counts(16, 0);
     for (int i = 0; i < rolls; ++i) {
-        stats::rollRow(row, source, 1);
+        statroller::rollRow(row, source, 1);
         const int slot = std::stoi(row.total) - 3;
         QVERIFY2(slot >= 0 && slot < 16, row.total.c_str());
         ++counts[static_cast<std::size_t>(slot)];

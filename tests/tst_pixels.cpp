@@ -36,8 +36,8 @@ constexpr int tolerance = 4;
 enum class Shown
 {
     Main,
-    Stats,
-    Multi,
+    StatRoller,
+    MultiRoller,
     About
 };
 
@@ -88,13 +88,13 @@ std::unique_ptr<QWidget> build(Shown which, ScriptedSource &source, bool rolled)
             window->rollAll();
         return window;
     }
-    case Shown::Stats: {
+    case Shown::StatRoller: {
         auto window = std::make_unique<StatRollerWindow>(source);
         if (rolled)
             window->rollAll();
         return window;
     }
-    case Shown::Multi: {
+    case Shown::MultiRoller: {
         auto window = std::make_unique<MultiRollerWindow>(source);
         if (rolled) {
             window->dieBox()->setCurrentIndex(5);
@@ -267,16 +267,17 @@ void TestPixels::windows_data()
             QTest::addRow("main window after Roll All, %s", palette)
                 << Shown::Main << true << scheme << "main-rolled" + QString::fromLatin1(suffix);
         QTest::addRow("stat roller, %s", palette)
-            << Shown::Stats << false << scheme << "stats" + QString::fromLatin1(suffix);
+            << Shown::StatRoller << false << scheme << "statroller" + QString::fromLatin1(suffix);
         if (all)
             QTest::addRow("stat roller after Roll All, %s", palette)
-                << Shown::Stats << true << scheme << "stats-rolled" + QString::fromLatin1(suffix);
+                << Shown::StatRoller << true << scheme
+                << "statroller-rolled" + QString::fromLatin1(suffix);
         QTest::addRow("multiple roller, %s", palette)
-            << Shown::Multi << false << scheme << "multiroll" + QString::fromLatin1(suffix);
+            << Shown::MultiRoller << false << scheme << "multiroller" + QString::fromLatin1(suffix);
         if (all)
             QTest::addRow("multiple roller after 3 x d20, %s", palette)
-                << Shown::Multi << true << scheme
-                << "multiroll-rolled" + QString::fromLatin1(suffix);
+                << Shown::MultiRoller << true << scheme
+                << "multiroller-rolled" + QString::fromLatin1(suffix);
         QTest::addRow("about, %s", palette)
             << Shown::About << false << scheme << "about" + QString::fromLatin1(suffix);
     }
@@ -325,8 +326,8 @@ void TestPixels::desktopFontsChangeNothing_data()
     QTest::addColumn<Shown>("window");
     QTest::addColumn<QString>("name");
     QTest::newRow("main window") << Shown::Main << "main";
-    QTest::newRow("stat roller") << Shown::Stats << "stats";
-    QTest::newRow("multiple roller") << Shown::Multi << "multiroll";
+    QTest::newRow("stat roller") << Shown::StatRoller << "statroller";
+    QTest::newRow("multiple roller") << Shown::MultiRoller << "multiroller";
     QTest::newRow("about") << Shown::About << "about";
 }
 
@@ -357,8 +358,8 @@ void TestPixels::captionsContrast_data()
     QTest::addColumn<Scheme>("scheme");
     for (const auto &[scheme, palette, suffix] : schemes) {
         QTest::addRow("main window, %s", palette) << Shown::Main << scheme;
-        QTest::addRow("stat roller, %s", palette) << Shown::Stats << scheme;
-        QTest::addRow("multiple roller, %s", palette) << Shown::Multi << scheme;
+        QTest::addRow("stat roller, %s", palette) << Shown::StatRoller << scheme;
+        QTest::addRow("multiple roller, %s", palette) << Shown::MultiRoller << scheme;
         QTest::addRow("about, %s", palette) << Shown::About << scheme;
     }
 }

@@ -8,9 +8,9 @@
 #include "programend.h"
 #include "widgettest.h"
 
+#include <QAbstractButton>
 #include <QPushButton>
 #include <QTest>
-#include <QAbstractButton>
 #include <QWindow>
 
 class TestWayland : public QObject

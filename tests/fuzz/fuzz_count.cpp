@@ -43,8 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (size > 64) // count texts are short; keeps the reference's backtracking cheap
         return 0;
     const std::string text(reinterpret_cast<const char *>(data), size);
-    const std::optional<double> value = multiroll::parseNumber(text);
-    const int count = multiroll::countFor(text);
+    const std::optional<double> value = multiroller::parseNumber(text);
+    const int count = multiroller::countFor(text);
     const bool matches = std::regex_match(text, grammar());
 
     if (value.has_value() != matches)

@@ -16,8 +16,8 @@
 
 namespace {
 
-// Captions in memory, set up from a short string per row.
-class Board final : public stats::Captions
+// View in memory, set up from a short string per row.
+class Board final : public statroller::View
 {
 public:
     std::string face(short row, short j) const override { return faces.at(row - 1).at(j); }
@@ -48,7 +48,7 @@ int threeHighest(const QStringList &faces)
 
 } // namespace
 
-class TestStats : public QObject
+class TestStatRoller : public QObject
 {
     Q_OBJECT
 
@@ -80,7 +80,7 @@ private slots:
     void totalsAlwaysMatchFaces();
 };
 
-void TestStats::totals_data()
+void TestStatRoller::totals_data()
 {
     QTest::addColumn<QString>("faces");
     QTest::addColumn<QString>("total");
@@ -102,19 +102,19 @@ void TestStats::totals_data()
                                   << "9";
 }
 
-void TestStats::totals()
+void TestStatRoller::totals()
 {
     QFETCH(QString, faces);
     QFETCH(QString, total);
     Board board;
     for (short j = 0; j < 4; ++j)
         board.faces[2][j] = std::string(1, faces[j].toLatin1());
-    stats::writeTotal(board, 3);
+    statroller::writeTotal(board, 3);
     QCOMPARE(QString::fromStdString(board.totals[2]), total);
     QVERIFY(board.totals[0].empty() && board.totals[3].empty());
 }
 
-void TestStats::minimum_data()
+void TestStatRoller::minimum_data()
 {
     QTest::addColumn<QList<int>>("values");
     QTest::addColumn<int>("smallest");
@@ -126,16 +126,16 @@ void TestStats::minimum_data()
     QTest::newRow("negative") << QList<int>{0, -3, 32767, -32768} << -32768;
 }
 
-void TestStats::minimum()
+void TestStatRoller::minimum()
 {
     QFETCH(QList<int>, values);
     QFETCH(int, smallest);
-    QCOMPARE(
-        int(stats::lowest(short(values[0]), short(values[1]), short(values[2]), short(values[3]))),
-        smallest);
+    QCOMPARE(int(statroller::lowest(short(values[0]), short(values[1]), short(values[2]),
+                                    short(values[3]))),
+             smallest);
 }
 
-void TestStats::rowOutsideRangeDoesNothing_data()
+void TestStatRoller::rowOutsideRangeDoesNothing_data()
 {
     QTest::addColumn<int>("row");
     QTest::newRow("zero") << 0;
@@ -144,30 +144,30 @@ void TestStats::rowOutsideRangeDoesNothing_data()
     QTest::newRow("largest") << 32767;
 }
 
-void TestStats::rowOutsideRangeDoesNothing()
+void TestStatRoller::rowOutsideRangeDoesNothing()
 {
     QFETCH(int, row);
     Board board;
     ScriptedSource source;
     const short k = short(row);
-    stats::rollRow(board, source, k);
-    stats::writeTotal(board, k);
+    statroller::rollRow(board, source, k);
+    statroller::writeTotal(board, k);
     QCOMPARE(source.taken(), 0u);
     for (const auto &total : board.totals)
         QVERIFY(total.empty());
 }
 
-void TestStats::rollTakesFourDrawsLeftToRight()
+void TestStatRoller::rollTakesFourDrawsLeftToRight()
 {
     Board board;
     ScriptedSource source({drawFor(2), drawFor(6), drawFor(1), drawFor(5)});
-    stats::rollRow(board, source, 4);
+    statroller::rollRow(board, source, 4);
     QCOMPARE(source.taken(), 4u);
     QCOMPARE(board.faces[3], (std::array<std::string, 4>{"2", "6", "1", "5"}));
     QCOMPARE(board.totals[3], std::string("13"));
 }
 
-void TestStats::opensWithPlaceholders()
+void TestStatRoller::opensWithPlaceholders()
 {
     ScriptedSource source;
     StatRollerWindow window(source);
@@ -191,7 +191,7 @@ void TestStats::opensWithPlaceholders()
     QCOMPARE(source.taken(), 0u);
 }
 
-void TestStats::layout_data()
+void TestStatRoller::layout_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("pixels");
@@ -205,7 +205,7 @@ void TestStats::layout_data()
     QTest::newRow("Roll All") << "Command1" << QRect(8, 344, 425, 20);
 }
 
-void TestStats::layout()
+void TestStatRoller::layout()
 {
     QFETCH(QString, name);
     QFETCH(QRect, pixels);
@@ -221,7 +221,7 @@ void TestStats::layout()
     }
 }
 
-void TestStats::boxesAndLines_data()
+void TestStatRoller::boxesAndLines_data()
 {
     QTest::addColumn<QRect>("actual");
     QTest::addColumn<QRect>("pixels");
@@ -245,21 +245,21 @@ void TestStats::boxesAndLines_data()
         << line(0) << QRect(QPoint(64, 296), QPoint(64, 327));
 }
 
-void TestStats::boxesAndLines()
+void TestStatRoller::boxesAndLines()
 {
     QFETCH(QRect, actual);
     QFETCH(QRect, pixels);
     QCOMPARE(actual, pixels);
 }
 
-void TestStats::separatorsMeetTheirBoxes_data()
+void TestStatRoller::separatorsMeetTheirBoxes_data()
 {
     QTest::addColumn<qreal>("scale");
     for (qreal scale : {1.0, 1.25, 1.5, 1.75, 2.0, 3.0})
         QTest::addRow("scale %g", scale) << scale;
 }
 
-void TestStats::separatorsMeetTheirBoxes()
+void TestStatRoller::separatorsMeetTheirBoxes()
 {
     // Each separator runs from its box's top line to its bottom line, neither more nor less:
     // its column is ink exactly where a column just beside it crosses those lines.
@@ -299,7 +299,7 @@ void TestStats::separatorsMeetTheirBoxes()
     }
 }
 
-void TestStats::focusOrder()
+void TestStatRoller::focusOrder()
 {
     ScriptedSource source;
     StatRollerWindow window(source);
@@ -314,14 +314,14 @@ void TestStats::focusOrder()
                                 "Command1"}));
 }
 
-void TestStats::reRollChangesOnlyItsRow_data()
+void TestStatRoller::reRollChangesOnlyItsRow_data()
 {
     QTest::addColumn<int>("index");
     for (int i = 0; i < 6; ++i)
         QTest::addRow("RRol(%d)", i) << i;
 }
 
-void TestStats::reRollChangesOnlyItsRow()
+void TestStatRoller::reRollChangesOnlyItsRow()
 {
     QFETCH(int, index);
     ScriptedSource source({drawFor(5), drawFor(5), drawFor(6), drawFor(2)});
@@ -344,7 +344,7 @@ void TestStats::reRollChangesOnlyItsRow()
     }
 }
 
-void TestStats::rollAllRollsRowsInOrder()
+void TestStatRoller::rollAllRollsRowsInOrder()
 {
     // Row k's four draws all give face k, so any mix-up of order shows.
     std::vector<float> draws;
@@ -364,7 +364,7 @@ void TestStats::rollAllRollsRowsInOrder()
     }
 }
 
-void TestStats::totalsAlwaysMatchFaces()
+void TestStatRoller::totalsAlwaysMatchFaces()
 {
     dice::MersenneSource source;
     StatRollerWindow window(source);
@@ -388,5 +388,5 @@ void TestStats::totalsAlwaysMatchFaces()
     }
 }
 
-QTEST_MAIN(TestStats)
-#include "tst_stats.moc"
+QTEST_MAIN(TestStatRoller)
+#include "tst_statroller.moc"

@@ -20,7 +20,7 @@
 namespace {
 
 // The request's view, in memory.
-class Form final : public multiroll::View
+class Form final : public multiroller::View
 {
 public:
     std::string countText() const override { return count; }
@@ -28,14 +28,14 @@ public:
     int selectedPosition() const override { return position; }
     void setTotalText(const std::string &text) override { total = text; }
 
-    std::string count = multiroll::placeholder;
+    std::string count = multiroller::placeholder;
     int position = -1;
     std::string total = "TOTAL";
 };
 
 } // namespace
 
-class TestMultiRoll : public QObject
+class TestMultiRoller : public QObject
 {
     Q_OBJECT
 
@@ -69,7 +69,7 @@ private slots:
     void twoClicksAreIndependent();
 };
 
-void TestMultiRoll::counts_data()
+void TestMultiRoller::counts_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("count");
@@ -116,17 +116,17 @@ void TestMultiRoll::counts_data()
     QTest::newRow("tiny negative") << "-1e-999" << 0 << true;
 }
 
-void TestMultiRoll::counts()
+void TestMultiRoller::counts()
 {
     QFETCH(QString, text);
     QFETCH(int, count);
     QFETCH(bool, number);
     const std::string s = text.toStdString();
-    QCOMPARE(multiroll::countFor(s), count);
-    QCOMPARE(multiroll::parseNumber(s).has_value(), number);
+    QCOMPARE(multiroller::countFor(s), count);
+    QCOMPARE(multiroller::parseNumber(s).has_value(), number);
 }
 
-void TestMultiRoll::request_data()
+void TestMultiRoller::request_data()
 {
     QTest::addColumn<QString>("count");
     QTest::addColumn<int>("position");
@@ -165,7 +165,7 @@ void TestMultiRoll::request_data()
                                             << "TOTAL" << 0;
 }
 
-void TestMultiRoll::request()
+void TestMultiRoller::request()
 {
     QFETCH(QString, count);
     QFETCH(int, position);
@@ -176,13 +176,13 @@ void TestMultiRoll::request()
     form.count = count.toStdString();
     form.position = position;
     ScriptedSource source(std::vector<float>(200, 0.0f)); // every die shows its least face
-    multiroll::roll(form, source);
+    multiroller::roll(form, source);
     QCOMPARE(QString::fromStdString(form.count), countAfter);
     QCOMPARE(QString::fromStdString(form.total), total);
     QCOMPARE(int(source.taken()), draws);
 }
 
-void TestMultiRoll::sumsAreExactPastSixteenBits_data()
+void TestMultiRoller::sumsAreExactPastSixteenBits_data()
 {
     QTest::addColumn<QString>("count");
     QTest::addColumn<int>("position");
@@ -193,7 +193,7 @@ void TestMultiRoll::sumsAreExactPastSixteenBits_data()
     QTest::newRow("largest count x d100") << "32767" << 6 << "3276700";
 }
 
-void TestMultiRoll::sumsAreExactPastSixteenBits()
+void TestMultiRoller::sumsAreExactPastSixteenBits()
 {
     QFETCH(QString, count);
     QFETCH(int, position);
@@ -202,24 +202,24 @@ void TestMultiRoll::sumsAreExactPastSixteenBits()
     form.count = count.toStdString();
     form.position = position;
     ScriptedSource source(std::vector<float>(40000, largestDraw)); // every die at its highest
-    multiroll::roll(form, source);
+    multiroller::roll(form, source);
     QCOMPARE(QString::fromStdString(form.total), total);
 }
 
-void TestMultiRoll::tenSidedStaysBelowTen()
+void TestMultiRoller::tenSidedStaysBelowTen()
 {
     Form form;
     form.count = "1";
     form.position = 3;
     ScriptedSource highest({largestDraw});
-    multiroll::roll(form, highest);
+    multiroller::roll(form, highest);
     QCOMPARE(form.total, std::string("9"));
     ScriptedSource lowest({0.0f});
-    multiroll::roll(form, lowest);
+    multiroller::roll(form, lowest);
     QCOMPARE(form.total, std::string("0"));
 }
 
-void TestMultiRoll::userEdits_data()
+void TestMultiRoller::userEdits_data()
 {
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");
@@ -269,7 +269,7 @@ void TestMultiRoll::userEdits_data()
                                                  << 2;
 }
 
-void TestMultiRoll::userEdits()
+void TestMultiRoller::userEdits()
 {
     QFETCH(QString, before);
     QFETCH(QString, after);
@@ -277,13 +277,13 @@ void TestMultiRoll::userEdits()
     QFETCH(QString, shown);
     QFETCH(int, cursorShown);
     int caret = cursor;
-    const multiroll::Characters result =
-        multiroll::limitEdit(characters(before), characters(after), caret);
-    QCOMPARE(result, characters(shown));
+    const multiroller::Characters result = multiroller::limitEdit(
+        multiroller::characters(before), multiroller::characters(after), caret);
+    QCOMPARE(result, multiroller::characters(shown));
     QCOMPARE(caret, cursorShown);
 }
 
-void TestMultiRoll::loadsAsDesigned()
+void TestMultiRoller::loadsAsDesigned()
 {
     ScriptedSource source;
     MultiRollerWindow window(source);
@@ -308,7 +308,7 @@ void TestMultiRoll::loadsAsDesigned()
     QVERIFY(window.totalLabel()->font().bold());
 }
 
-void TestMultiRoll::layout_data()
+void TestMultiRoller::layout_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("pixels");
@@ -318,7 +318,7 @@ void TestMultiRoll::layout_data()
     QTest::newRow("total") << "total" << QRect(8, 72, 153, 33);
 }
 
-void TestMultiRoll::layout()
+void TestMultiRoller::layout()
 {
     QFETCH(QString, name);
     QFETCH(QRect, pixels);
@@ -327,7 +327,7 @@ void TestMultiRoll::layout()
     QCOMPARE(child(window, qPrintable(name))->geometry(), pixels);
 }
 
-void TestMultiRoll::firstClickOnlyReplacesPlaceholder()
+void TestMultiRoller::firstClickOnlyReplacesPlaceholder()
 {
     ScriptedSource source;
     MultiRollerWindow window(source);
@@ -338,7 +338,7 @@ void TestMultiRoll::firstClickOnlyReplacesPlaceholder()
     QCOMPARE(source.taken(), 0u);
 }
 
-void TestMultiRoll::pickAndRoll()
+void TestMultiRoller::pickAndRoll()
 {
     ScriptedSource source({0.0f, largestDraw, 0.5f});
     MultiRollerWindow window(source);
@@ -358,7 +358,7 @@ void TestMultiRoll::pickAndRoll()
     QCOMPARE(announcements.heard, QStringList{"3 six-sided dice: total 11"});
 }
 
-void TestMultiRoll::typingIsLimitedToThree()
+void TestMultiRoller::typingIsLimitedToThree()
 {
     ScriptedSource source;
     MultiRollerWindow window(source);
@@ -375,7 +375,7 @@ void TestMultiRoll::typingIsLimitedToThree()
     QCOMPARE(count->text(), QStringLiteral("912"));
 }
 
-void TestMultiRoll::pasteIsCutToFitAndUndone()
+void TestMultiRoller::pasteIsCutToFitAndUndone()
 {
     ScriptedSource source;
     MultiRollerWindow window(source);
@@ -407,7 +407,7 @@ void TestMultiRoll::pasteIsCutToFitAndUndone()
     QCOMPARE(count->text(), QStringLiteral("98"));
 }
 
-void TestMultiRoll::clickIntoPlaceholderSelectsIt()
+void TestMultiRoller::clickIntoPlaceholderSelectsIt()
 {
     ScriptedSource source(std::vector<float>(7, 0.0f));
     MultiRollerWindow window(source);
@@ -426,7 +426,7 @@ void TestMultiRoll::clickIntoPlaceholderSelectsIt()
     QCOMPARE(count->cursorPosition(), 0);
 }
 
-void TestMultiRoll::enterPressesOnlyTheRollButton()
+void TestMultiRoller::enterPressesOnlyTheRollButton()
 {
     ScriptedSource source;
     MultiRollerWindow window(source);
@@ -445,7 +445,7 @@ void TestMultiRoll::enterPressesOnlyTheRollButton()
     QCOMPARE(source.taken(), 5u);
 }
 
-void TestMultiRoll::typingReplacesThePlaceholder()
+void TestMultiRoller::typingReplacesThePlaceholder()
 {
     ScriptedSource source;
     MultiRollerWindow window(source);
@@ -466,7 +466,7 @@ void TestMultiRoll::typingReplacesThePlaceholder()
     QCOMPARE(count->text(), QStringLiteral("# of Roll"));
 }
 
-void TestMultiRoll::typingIntoDieBoxDropsTheSelection()
+void TestMultiRoller::typingIntoDieBoxDropsTheSelection()
 {
     ScriptedSource source;
     MultiRollerWindow window(source);
@@ -492,7 +492,7 @@ void TestMultiRoll::typingIntoDieBoxDropsTheSelection()
     QCOMPARE(window.dieBox()->count(), 7);
 }
 
-void TestMultiRoll::twoClicksAreIndependent()
+void TestMultiRoller::twoClicksAreIndependent()
 {
     ScriptedSource source({largestDraw, largestDraw, 0.0f, 0.0f});
     MultiRollerWindow window(source);
@@ -505,5 +505,5 @@ void TestMultiRoll::twoClicksAreIndependent()
     QCOMPARE(window.totalLabel()->text(), QStringLiteral("2"));
 }
 
-QTEST_MAIN(TestMultiRoll)
-#include "tst_multiroll.moc"
+QTEST_MAIN(TestMultiRoller)
+#include "tst_multiroller.moc"

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: The Quandrel developers
 
 #include "mainwindow.h"
-#include "program.h"
+#include "startup.h"
 
 #include <QApplication>
 

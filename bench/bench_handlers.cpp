@@ -8,7 +8,7 @@
 #include "mainwindow.h"
 #include "multirollerwindow.h"
 #include "procstatus.h"
-#include "program.h"
+#include "startup.h"
 #include "ratio.h"
 #include "statrollerwindow.h"
 

@@ -4,7 +4,7 @@
 // Quandrel's start-up, exactly as main() does it, reporting its first paint.
 #include "firstpaint.h"
 #include "mainwindow.h"
-#include "program.h"
+#include "startup.h"
 
 #include <QApplication>
 

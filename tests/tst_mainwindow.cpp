@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: The Quandrel developers
 
 #include "mainwindow.h"
-#include "program.h"
+#include "startup.h"
 #include "programstyle.h"
 #include "scriptedsource.h"
 #include "statrollerwindow.h"

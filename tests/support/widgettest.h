@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "program.h" // the widget suites set up the application as the program does
+#include "startup.h" // the widget suites set up the application as the program does
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Quandrel developers
 
-#include "program.h"
+#include "startup.h"
 
 #include "accessibility.h"
 #include "assets.h"

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Quandrel developers
 
-#include "program.h"
+#include "startup.h"
 
 #include <QTest>
 
 #include <vector>
 
-class TestProgram : public QObject
+class TestStartup : public QObject
 {
     Q_OBJECT
 
@@ -18,7 +18,7 @@ private slots:
     void namedStyle();
 };
 
-void TestProgram::platform_data()
+void TestStartup::platform_data()
 {
     QTest::addColumn<QString>("display");
     QTest::addColumn<QString>("waylandDisplay");
@@ -37,7 +37,7 @@ void TestProgram::platform_data()
                              << "";
 }
 
-void TestProgram::platform()
+void TestStartup::platform()
 {
     QFETCH(QString, display);
     QFETCH(QString, waylandDisplay);
@@ -47,7 +47,7 @@ void TestProgram::platform()
     QCOMPARE(QString::fromStdString(chosen.value_or("")), platform);
 }
 
-void TestProgram::namedStyle_data()
+void TestStartup::namedStyle_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<bool>("named");
@@ -59,7 +59,7 @@ void TestProgram::namedStyle_data()
     QTest::newRow("a plain word") << QStringList{"style"} << false;
 }
 
-void TestProgram::namedStyle()
+void TestStartup::namedStyle()
 {
     QFETCH(QStringList, arguments);
     QFETCH(bool, named);
@@ -77,5 +77,5 @@ void TestProgram::namedStyle()
     QCOMPARE(qgetenv("QT_QPA_PLATFORM"), QByteArray("offscreen"));
 }
 
-QTEST_APPLESS_MAIN(TestProgram)
-#include "tst_program.moc"
+QTEST_APPLESS_MAIN(TestStartup)
+#include "tst_startup.moc"

@@ -131,7 +131,7 @@ AboutDialog::AboutDialog(Frame frame, QWidget *parent) : QDialog(parent)
     makeIcon(1, QStringLiteral("Die icon"));
     applyPalette();
 
-    load();
+    fillTexts();
     fonts::pinToControls(this);
     m_okButton->setFocus();
 }
@@ -141,7 +141,7 @@ QString AboutDialog::versionText(int major, int minor, int revision)
     return QStringLiteral("Version %1.%2.%3").arg(major).arg(minor).arg(revision);
 }
 
-void AboutDialog::load()
+void AboutDialog::fillTexts()
 {
     const QString title = QString::fromLatin1(quandrel::applicationTitle);
     setWindowTitle(QStringLiteral("About ") + title);

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "twips.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -33,9 +35,9 @@ public:
     // "Version " and the three version numbers joined by ".", e.g. "Version 1.7.0".
     static QString versionText(int major, int minor, int revision);
 
-    // Where the client area's top-left corner opens on the screen, in pixels, where that
-    // leaves the whole window on the screen.
-    static constexpr QPoint screenPosition{156, 129};
+    // Where the client area's top-left corner opens on the screen (156, 129 pixels at 96
+    // dpi), where that leaves the whole window on the screen.
+    static constexpr QPoint screenPosition = twips::point(2340, 1935);
 
     QPushButton *okButton() const { return m_okButton; }
     QLabel *titleLabel() const { return m_titleLabel; }
@@ -49,7 +51,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void load();
+    // The window title, title and version texts, from the program's identity.
+    void fillTexts();
     // Moves the window to screenPosition, or where the whole of it, frame and all, is on the
     // screen nearest to that.
     void placeOnScreen();

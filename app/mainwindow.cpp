@@ -108,8 +108,8 @@ void MainWindow::rollDie(short index)
     QPushButton *button = m_dieButtons[static_cast<std::size_t>(index)];
     button->setText(QString::fromStdString(dice::faceText(d->single, value)));
     if (announcer::listening())
-        announcer::announce(this, QStringLiteral("%1: %2").arg(QLatin1String(d->description),
-                                                               button->text()));
+        announcer::announce(
+            this, QStringLiteral("%1: %2").arg(QLatin1String(d->description), button->text()));
 }
 
 void MainWindow::rollAll()
@@ -123,14 +123,14 @@ void MainWindow::rollAll()
         return;
     QStringList results;
     for (const DieButton &d : dieButtons)
-        results << QStringLiteral("%1: %2").arg(QLatin1String(d.shortName),
-                                                m_dieButtons[static_cast<std::size_t>(d.index)]->text());
+        results << QStringLiteral("%1: %2").arg(
+            QLatin1String(d.shortName), m_dieButtons[static_cast<std::size_t>(d.index)]->text());
     announcer::announce(this, results.join(QStringLiteral(", ")));
 }
 
-void MainWindow::open(std::unique_ptr<WindowSlot> &slot, WindowSlot::Loader loader)
+void MainWindow::open(std::unique_ptr<WindowSlot> &slot, WindowSlot::Maker maker)
 {
     if (!slot)
-        slot = std::make_unique<WindowSlot>(std::move(loader));
+        slot = std::make_unique<WindowSlot>(std::move(maker));
     slot->open();
 }

@@ -35,11 +35,11 @@ public:
     // The die button with index `index`, or nullptr where there is none.
     QPushButton *dieButton(short index) const;
 
-    // The process-wide instance of the stat roller window; null until first opened.
+    // Where this window keeps its stat roller window; null until first opened.
     WindowSlot *statRoller() const { return m_statRoller.get(); }
 
 private:
-    void open(std::unique_ptr<WindowSlot> &slot, WindowSlot::Loader loader);
+    void open(std::unique_ptr<WindowSlot> &slot, WindowSlot::Maker maker);
 
     dice::Source &m_source;
     std::array<QPushButton *, 10> m_dieButtons{};

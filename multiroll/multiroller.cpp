@@ -32,9 +32,8 @@ std::string_view trimmed(std::string_view text)
 }
 
 // Whether `body` (no blanks, no leading sign) is digits[.digits][e[sign]digits] with at
-// least one mantissa digit. On success `exponentAt` is where the exponent starts (or
-// body.size()).
-bool matchesNumber(std::string_view body, std::size_t &exponentAt)
+// least one mantissa digit.
+bool matchesNumber(std::string_view body)
 {
     std::size_t i = 0;
     std::size_t digits = 0;
@@ -47,7 +46,6 @@ bool matchesNumber(std::string_view body, std::size_t &exponentAt)
     }
     if (digits == 0)
         return false;
-    exponentAt = i;
     if (i == body.size())
         return true;
     if (body[i] != 'e' && body[i] != 'E')
@@ -61,30 +59,6 @@ bool matchesNumber(std::string_view body, std::size_t &exponentAt)
     return i > expDigits && i == body.size();
 }
 
-// For a number out of a double's range: whether it is too large (rather than too small).
-// Compares the decimal position of the first significant digit with the exponent.
-bool isHuge(std::string_view body, std::size_t exponentAt)
-{
-    const std::string_view mantissa = body.substr(0, exponentAt);
-    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
-    const std::size_t first = mantissa.find_first_of("123456789");
-    // Power of ten of the first significant digit, e.g. 0 for "5", -2 for "0.05".
-    long long magnitude = first < point ? static_cast<long long>(point - first) - 1
-                                        : -static_cast<long long>(first - point);
-    long long exponent = 0;
-    if (exponentAt < body.size()) {
-        std::size_t i = exponentAt + 1;
-        const bool negative = body[i] == '-';
-        if (body[i] == '+' || body[i] == '-')
-            ++i;
-        for (; i < body.size(); ++i)
-            exponent = std::min(exponent * 10 + (body[i] - '0'), 1'000'000'000LL);
-        if (negative)
-            exponent = -exponent;
-    }
-    return magnitude + exponent > 0;
-}
-
 } // namespace
 
 std::optional<double> parseNumber(std::string_view text)
@@ -95,17 +69,15 @@ std::optional<double> parseNumber(std::string_view text)
         negative = body.front() == '-';
         body.remove_prefix(1);
     }
-    std::size_t exponentAt = 0;
-    if (!matchesNumber(body, exponentAt))
+    if (!matchesNumber(body))
         return std::nullopt;
 
     double value = 0;
     const auto [end, error] =
         std::from_chars(body.data(), body.data() + body.size(), value, std::chars_format::general);
-    if (error == std::errc::result_out_of_range)
-        value = isHuge(body, exponentAt) ? std::numeric_limits<double>::infinity() : 0.0;
-    else if (error != std::errc() || end != body.data() + body.size())
-        return std::nullopt;
+    if (error != std::errc() || end != body.data() + body.size())
+        return std::nullopt; // out of a double's range too: no count lies there
+
     return negative ? -value : value;
 }
 

@@ -41,7 +41,8 @@ inline constexpr std::array<Kind, 7> kinds{{
 // The value of a count text, or nothing when it is not a number. Accepted: blanks
 // (space, tab, carriage return, line feed) around, one optional sign, digits with an optional "."
 // fraction (at least one digit in all), an optional exponent ("e" or "E", optional sign, digits).
-// The decimal mark is always ".". Values too large for a double come back as +-infinity.
+// The decimal mark is always ".". A number whose value lies beyond a double's range, too
+// large or too close to zero, gives nothing: no count lies there.
 std::optional<double> parseNumber(std::string_view text);
 
 // The count a text asks for: the floor of its value, or 0 when the text is not a

@@ -55,7 +55,6 @@ MultiRollerWindow::MultiRollerWindow(dice::Source &source, QWidget *parent)
     // typed text never selects a matching entry behind the user's back.
     m_dieBox->setCompleter(nullptr);
     disconnect(m_dieBox->lineEdit(), &QLineEdit::editingFinished, m_dieBox, nullptr);
-    m_dieBox->setEditText(QString::fromLatin1(dieBoxText));
     connect(m_dieBox->lineEdit(), &QLineEdit::textEdited, this, &MultiRollerWindow::dieTextEdited);
 
     // The user may type at most userLimit characters; the program's own texts may be

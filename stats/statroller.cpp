@@ -29,15 +29,15 @@ double number(const std::string &text)
 
 } // namespace
 
-void rollRow(View &captions, dice::Source &source, short k)
+void rollRow(View &view, dice::Source &source, short k)
 {
     if (!isRow(k))
         return;
     for (short j = 0; j < facesPerRow; ++j) {
         const int value = dice::face(dice::Rule::Standard, dieSides, source.next());
-        captions.setFace(k, j, dice::numberText(value));
+        view.setFace(k, j, dice::numberText(value));
     }
-    writeTotal(captions, k);
+    writeTotal(view, k);
 }
 
 short lowest(short a, short b, short c, short d)
@@ -47,19 +47,19 @@ short lowest(short a, short b, short c, short d)
     return e > g ? g : e;
 }
 
-void writeTotal(View &captions, short k)
+void writeTotal(View &view, short k)
 {
     if (!isRow(k))
         return;
     double face[facesPerRow];
     short whole[facesPerRow];
     for (short j = 0; j < facesPerRow; ++j) {
-        face[j] = std::trunc(number(captions.face(k, j)));
+        face[j] = std::trunc(number(view.face(k, j)));
         whole[j] = static_cast<short>(face[j]);
     }
     const short m = lowest(whole[0], whole[1], whole[2], whole[3]);
     const double sum = std::trunc(face[1] + face[0] + face[2] + face[3]);
-    captions.setTotal(k, dice::numberText(static_cast<long long>(std::floor(sum - m))));
+    view.setTotal(k, dice::numberText(static_cast<long long>(std::floor(sum - m))));
 }
 
 } // namespace statroller

@@ -25,7 +25,7 @@ public:
 
 // For row k in 1..6: rolls four six-sided dice into the row's faces, left to right, one
 // draw each, then writes the row's total. Any other k does nothing and takes no draw.
-void rollRow(View &captions, dice::Source &source, short k);
+void rollRow(View &view, dice::Source &source, short k);
 
 // The smallest of the four values.
 short lowest(short a, short b, short c, short d);
@@ -33,6 +33,6 @@ short lowest(short a, short b, short c, short d);
 // For row k in 1..6: reads the four face captions back and writes, as the row's total,
 // their sum less the smallest of them (the sum of the three highest). The captions must
 // hold whole numbers. Any other k does nothing.
-void writeTotal(View &captions, short k);
+void writeTotal(View &view, short k);
 
 } // namespace statroller

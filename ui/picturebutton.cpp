@@ -10,8 +10,9 @@
 #include <QStylePainter>
 
 namespace {
-constexpr int frameMargin = 3; // keeps the caption off the bevel
-constexpr int bevelWidth = 2;  // the bevel's outline and highlight, which no picture covers
+constexpr int frameMargin = 3;  // keeps the caption off the bevel
+constexpr int bevelWidth = 2;   // the bevel's outline and highlight, which no picture covers
+constexpr int focusPadding = 6; // the focus frame's width beyond its caption's text
 } // namespace
 
 PictureButton::PictureButton(const QString &picture, const QString &caption, QWidget *parent)
@@ -58,7 +59,7 @@ void PictureButton::paintEvent(QPaintEvent *)
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        const int w = fontMetrics().horizontalAdvance(text()) + 6;
+        const int w = fontMetrics().horizontalAdvance(text()) + focusPadding;
         focus.rect = QRect(0, 0, qMin(w, caption.width()), caption.height());
         focus.rect.moveCenter(caption.center());
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);

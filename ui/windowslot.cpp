@@ -3,7 +3,7 @@
 
 #include "windowslot.h"
 
-WindowSlot::WindowSlot(Loader loader) : m_loader(std::move(loader)) {}
+WindowSlot::WindowSlot(Maker maker) : m_maker(std::move(maker)) {}
 
 WindowSlot::~WindowSlot()
 {
@@ -13,9 +13,9 @@ WindowSlot::~WindowSlot()
 QWidget *WindowSlot::open()
 {
     if (!m_window) {
-        QWidget *loaded = m_loader();
-        loaded->setAttribute(Qt::WA_DeleteOnClose);
-        m_window = loaded;
+        QWidget *made = m_maker();
+        made->setAttribute(Qt::WA_DeleteOnClose);
+        m_window = made;
     }
     if (m_window->isMinimized())
         m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);

@@ -2,9 +2,11 @@
 // SPDX-FileCopyrightText: The Quandrel developers
 //
 // Differential fuzzing of the count conversion against an independent reference: a
-// regular expression for the accepted grammar, and strtod in the C locale for the value.
+// regular expression for the accepted grammar, and strtod in the C locale for the value
+// and for the range a double holds.
 #include "multiroller.h"
 
+#include <cerrno>
 #include <clocale>
 #include <cmath>
 #include <cstdint>
@@ -47,14 +49,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const int count = multiroller::countFor(text);
     const bool matches = std::regex_match(text, grammar());
 
-    if (value.has_value() != matches)
-        fail(text, matches ? "number rejected" : "non-number accepted");
-    if (!matches) {
+    errno = 0;
+    const double expected = matches ? std::strtod(text.c_str(), nullptr) : 0;
+    // A number beyond a double's range, which strtod rounds to infinity or zero, is none.
+    const bool number = matches && !(errno == ERANGE && (std::isinf(expected) || expected == 0));
+    if (value.has_value() != number)
+        fail(text, number ? "number rejected" : "non-number accepted");
+    if (!number) {
         if (count != 0)
             fail(text, "non-number gives a count");
         return 0;
     }
-    const double expected = std::strtod(text.c_str(), nullptr);
     if (!(*value == expected))
         fail(text, "value differs from strtod");
     const double whole = std::floor(expected);

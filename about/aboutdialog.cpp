@@ -108,27 +108,32 @@ AboutDialog::AboutDialog(Frame frame, QWidget *parent) : QDialog(parent)
     m_okButton = new QPushButton(QStringLiteral("OK"), this);
     m_okButton->setObjectName(QStringLiteral("cmdOK"));
     m_okButton->setGeometry(okRect.translated(m_origin));
+    m_okButton->setAccessibleDescription(QStringLiteral("closes the About window"));
     connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
 
     // The icon column holds picIcon(0) above picIcon(1); the labels stand between them
     // in the tab order.
-    const auto makeIcon = [this](int index, const QString &name) {
+    const auto makeIcon = [this](int index, const QString &name, const QString &description) {
         m_icons[index] = new QLabel(this);
         m_icons[index]->setObjectName(QStringLiteral("picIcon%1").arg(index));
         m_icons[index]->setGeometry(iconRect[index].translated(m_origin));
         m_icons[index]->setAccessibleName(name);
+        m_icons[index]->setAccessibleDescription(description);
     };
-    makeIcon(0, QStringLiteral("Program icon"));
-    m_descriptionLabel =
-        makeLabel(QString::fromLatin1(credit), descriptionRect.translated(m_origin), this);
-    m_descriptionLabel->setObjectName(QStringLiteral("lblDescription"));
-    m_disclaimerLabel = makeLabel(QString(), disclaimerRect.translated(m_origin), this);
-    m_disclaimerLabel->setObjectName(QStringLiteral("lblDisclaimer"));
-    m_titleLabel = makeLabel(QString(), titleRect.translated(m_origin), this);
-    m_titleLabel->setObjectName(QStringLiteral("lblTitle"));
-    m_versionLabel = makeLabel(QString(), versionRect.translated(m_origin), this);
-    m_versionLabel->setObjectName(QStringLiteral("lblVersion"));
-    makeIcon(1, QStringLiteral("Die icon"));
+    const auto label = [this](const char *name, const QString &text, const QRect &geometry,
+                              const QString &description) {
+        QLabel *made = makeLabel(text, geometry.translated(m_origin), this);
+        made->setObjectName(QString::fromLatin1(name));
+        made->setAccessibleDescription(description);
+        return made;
+    };
+    makeIcon(0, QStringLiteral("Program icon"), QStringLiteral("a red die with a yellow 7"));
+    m_descriptionLabel = label("lblDescription", QString::fromLatin1(credit), descriptionRect,
+                               QStringLiteral("credit"));
+    m_disclaimerLabel = label("lblDisclaimer", QString(), disclaimerRect, QStringLiteral("empty"));
+    m_titleLabel = label("lblTitle", QString(), titleRect, QStringLiteral("program"));
+    m_versionLabel = label("lblVersion", QString(), versionRect, QStringLiteral("version"));
+    makeIcon(1, QStringLiteral("Die icon"), QStringLiteral("the red die, its 7 outlined"));
     applyPalette();
 
     fillTexts();

@@ -64,23 +64,27 @@ MainWindow::MainWindow(dice::Source &source, QWidget *parent) : QWidget(parent),
     m_rollAllButton->setObjectName(QStringLiteral("RA"));
     m_rollAllButton->setGeometry(rollAllRect);
     m_rollAllButton->setFont(fonts::design(rollAllPoints, true));
+    m_rollAllButton->setAccessibleDescription(QStringLiteral("rolls all eight dice"));
     connect(m_rollAllButton, &QPushButton::clicked, this, &MainWindow::rollAll);
 
     m_statRollerButton = new QPushButton(QStringLiteral("Character Stat Roller"), this);
     m_statRollerButton->setObjectName(QStringLiteral("CharShow"));
     m_statRollerButton->setGeometry(statRollerRect);
+    m_statRollerButton->setAccessibleDescription(QStringLiteral("opens its window"));
     connect(m_statRollerButton, &QPushButton::clicked, this,
             [this] { open(m_statRoller, [this] { return new StatRollerWindow(m_source); }); });
 
     m_multiRollerButton = new QPushButton(QStringLiteral("Multiple Dice Roller"), this);
     m_multiRollerButton->setObjectName(QStringLiteral("AdShow"));
     m_multiRollerButton->setGeometry(multiRollerRect);
+    m_multiRollerButton->setAccessibleDescription(QStringLiteral("opens its window"));
     connect(m_multiRollerButton, &QPushButton::clicked, this,
             [this] { open(m_multiRoller, [this] { return new MultiRollerWindow(m_source); }); });
 
     m_aboutButton = new QPushButton(QStringLiteral("About"), this);
     m_aboutButton->setObjectName(QStringLiteral("AbShow"));
     m_aboutButton->setGeometry(aboutRect);
+    m_aboutButton->setAccessibleDescription(QStringLiteral("opens the About window"));
     connect(m_aboutButton, &QPushButton::clicked, this,
             [this] { open(m_about, [] { return new AboutDialog; }); });
 

@@ -35,9 +35,6 @@ public:
     // The die button with index `index`, or nullptr where there is none.
     QPushButton *dieButton(short index) const;
 
-    // Where this window keeps its stat roller window; null until first opened.
-    WindowSlot *statRoller() const { return m_statRoller.get(); }
-
 private:
     void open(std::unique_ptr<WindowSlot> &slot, WindowSlot::Maker maker);
 

@@ -45,6 +45,7 @@ MultiRollerWindow::MultiRollerWindow(dice::Source &source, QWidget *parent)
     m_dieBox->setEditable(true);
     m_dieBox->setInsertPolicy(QComboBox::NoInsert);
     m_dieBox->setAccessibleName(QStringLiteral("Die kind"));
+    m_dieBox->setAccessibleDescription(QStringLiteral("pick one from the list"));
     // On Linux an editable combo box is named after its text; screen readers find its name
     // through a label for it, which this window never shows.
     auto *dieBoxLabel = new QLabel(m_dieBox->accessibleName(), this);
@@ -63,6 +64,7 @@ MultiRollerWindow::MultiRollerWindow(dice::Source &source, QWidget *parent)
     m_countBox->setObjectName(QStringLiteral("xRoll"));
     m_countBox->setGeometry(countRect);
     m_countBox->setAccessibleName(QStringLiteral("Number of rolls"));
+    m_countBox->setAccessibleDescription(QStringLiteral("up to three characters"));
 
     m_totalLabel = new QLabel(QString::fromLatin1(totalText), this);
     m_totalLabel->setObjectName(QStringLiteral("total"));
@@ -75,6 +77,7 @@ MultiRollerWindow::MultiRollerWindow(dice::Source &source, QWidget *parent)
     m_rollButton->setObjectName(QStringLiteral("Roll"));
     m_rollButton->setGeometry(rollRect);
     m_rollButton->setAutoDefault(false);
+    m_rollButton->setAccessibleDescription(QStringLiteral("rolls the dice and shows their sum"));
     connect(m_rollButton, &QPushButton::clicked, this, &MultiRollerWindow::roll);
 
     fillDieBox();

@@ -103,6 +103,7 @@ StatRollerWindow::StatRollerWindow(dice::Source &source, QWidget *parent)
     m_rollAllButton->setObjectName(QStringLiteral("Command1"));
     m_rollAllButton->setGeometry(rollAllRect);
     m_rollAllButton->setFont(fonts::design(rollAllPoints, false));
+    m_rollAllButton->setAccessibleDescription(QStringLiteral("rolls all six rows"));
     connect(m_rollAllButton, &QPushButton::clicked, this, &StatRollerWindow::rollAll);
 
     for (short k = 1; k <= statroller::rows; ++k) {

@@ -2,17 +2,22 @@
 // SPDX-FileCopyrightText: The Quandrel developers
 
 #include "mainwindow.h"
-#include "startup.h"
+#include "multirollerwindow.h"
 #include "programstyle.h"
 #include "scriptedsource.h"
+#include "startup.h"
 #include "statrollerwindow.h"
 #include "widgettest.h"
 
+#include <QComboBox>
 #include <QFontInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QTest>
+
+Q_DECLARE_METATYPE(QAccessible::Role)
 
 class TestMainWindow : public QObject
 {
@@ -28,7 +33,6 @@ private slots:
     void geometry();
     void tabOrder();
     void fonts();
-    void accessibleNames();
     void controlsStayPutWhenResized();
 
     void singleRoll_data();
@@ -39,15 +43,18 @@ private slots:
     void indexWithoutDieDoesNothing();
     void singleRollChangesOnlyItsButton();
 
-    void freshRunFirstRollAll();
-    void sameClicksSameResults();
+    void freshRunKnownAnswers_data();
+    void freshRunKnownAnswers();
     void rollElsewhereShiftsTheSequence();
-    void everyWindowOnceWithItsNamesAndRole();
+
+    void windowButtonKeepsItsWindow_data();
+    void windowButtonKeepsItsWindow();
+    void everyControlIsHeard_data();
+    void everyControlIsHeard();
 };
 
 namespace {
 const QStringList initialCaptions = {"4", "6", "8", "10", "12", "20", "%", "100"};
-const short dieIndexes[] = {0, 1, 2, 3, 4, 5, 8, 9};
 
 QStringList captions(const MainWindow &window)
 {
@@ -148,26 +155,6 @@ void TestMainWindow::fonts()
     QCOMPARE(QFontInfo(die).family(), QStringLiteral("Liberation Sans"));
 }
 
-void TestMainWindow::accessibleNames()
-{
-    ScriptedSource source({0.0f});
-    MainWindow window(source);
-    const QStringList descriptions = {"four-sided die",      "six-sided die",    "eight-sided die",
-                                      "ten-sided die",       "twelve-sided die", "twenty-sided die",
-                                      "percentile tens die", "hundred-sided die"};
-    for (int i = 0; i < 8; ++i) {
-        QPushButton *button = window.dieButton(dieIndexes[i]);
-        QCOMPARE(accessibleText(button, QAccessible::Name), initialCaptions[i]);
-        QCOMPARE(accessibleText(button, QAccessible::Description), descriptions[i]);
-    }
-    window.rollDie(8);
-    QCOMPARE(accessibleText(window.dieButton(8), QAccessible::Name), QStringLiteral("00"));
-    for (const char *name : {"RA", "CharShow", "AdShow", "AbShow"}) {
-        auto *button = child<QPushButton>(window, name);
-        QCOMPARE(accessibleText(button, QAccessible::Name), button->text());
-    }
-}
-
 void TestMainWindow::controlsStayPutWhenResized()
 {
     ScriptedSource source;
@@ -225,6 +212,7 @@ void TestMainWindow::singleRoll()
         QTest::mouseClick(button, Qt::LeftButton);
     }
     QCOMPARE(window.dieButton(static_cast<short>(index))->text(), caption);
+    QCOMPARE(accessibleText(button, QAccessible::Name), caption);
     QCOMPARE(source.taken(), 1u);
     QCOMPARE(announcements.heard,
              QStringList{accessibleText(button, QAccessible::Description) + ": " + caption});
@@ -295,30 +283,37 @@ void TestMainWindow::singleRollChangesOnlyItsButton()
     QCOMPARE(captions(window), expected);
 }
 
-void TestMainWindow::freshRunFirstRollAll()
+void TestMainWindow::freshRunKnownAnswers_data()
 {
+    // Clicks on die buttons (by index) or on Roll All (-1), and each clicked button's
+    // caption after its click, from the program's own never-seeded source.
+    QTest::addColumn<QList<int>>("clicks");
+    QTest::addColumn<QStringList>("shown");
+    QTest::newRow("the first Roll All of a run")
+        << QList<int>{-1} << QStringList{"4 1 8 9 2 20 90 23"};
+    QTest::newRow("single rolls, then Roll All")
+        << QList<int>{9, 3, 3, 8, 0, 9, -1}
+        << QStringList{"82", "1", "9", "80", "1", "97", "4 2 6 4 2 11 20 19"};
+}
+
+void TestMainWindow::freshRunKnownAnswers()
+{
+    QFETCH(QList<int>, clicks);
+    QFETCH(QStringList, shown);
     dice::MersenneSource source;
     MainWindow window(source);
     window.show();
-    QTest::mouseClick(child<QPushButton>(window, "RA"), Qt::LeftButton);
-    QCOMPARE(captions(window), (QStringList{"4", "1", "8", "9", "2", "20", "90", "23"}));
-}
-
-void TestMainWindow::sameClicksSameResults()
-{
-    const auto run = [] {
-        dice::MersenneSource source;
-        MainWindow window(source);
-        window.show();
-        QStringList seen;
-        for (short i : {9, 3, 3, 8, 0, 9}) {
-            QTest::mouseClick(window.dieButton(i), Qt::LeftButton);
-            seen << window.dieButton(i)->text();
+    QStringList seen;
+    for (int index : clicks) {
+        if (index < 0) {
+            QTest::mouseClick(child<QPushButton>(window, "RA"), Qt::LeftButton);
+            seen << captions(window).join(' ');
+        } else {
+            QTest::mouseClick(window.dieButton(short(index)), Qt::LeftButton);
+            seen << window.dieButton(short(index))->text();
         }
-        window.rollAll();
-        return seen + captions(window);
-    };
-    QCOMPARE(run(), run());
+    }
+    QCOMPARE(seen, shown);
 }
 
 void TestMainWindow::rollElsewhereShiftsTheSequence()
@@ -330,8 +325,9 @@ void TestMainWindow::rollElsewhereShiftsTheSequence()
         QTest::mouseClick(window.dieButton(9), Qt::LeftButton);
         if (rollStatsBetween) {
             QTest::mouseClick(child<QPushButton>(window, "CharShow"), Qt::LeftButton);
-            auto *stats = static_cast<StatRollerWindow *>(window.statRoller()->window());
+            auto *stats = shownWindow<StatRollerWindow>("CharStat");
             QTest::mouseClick(stats->reRollButton(1), Qt::LeftButton);
+            closeWindowsBut(&window);
         }
         QTest::mouseClick(window.dieButton(9), Qt::LeftButton);
         return window.dieButton(9)->text();
@@ -341,53 +337,171 @@ void TestMainWindow::rollElsewhereShiftsTheSequence()
     QCOMPARE(secondD100(true), QStringLiteral("97"));
 }
 
-void TestMainWindow::everyWindowOnceWithItsNamesAndRole()
-{
-    ScriptedSource source;
-    MainWindow window(source);
-    window.show();
-    for (const char *button : {"CharShow", "AdShow", "AbShow"})
-        for (int click = 0; click < 2; ++click)
-            QTest::mouseClick(child<QPushButton>(window, button), Qt::LeftButton);
+namespace {
 
-    QStringList statNames{"Command1"};
-    for (int i = 0; i < 6; ++i) {
-        statNames << QStringLiteral("T%1").arg(i) << QStringLiteral("RRol%1").arg(i);
-        for (int j = 0; j < 4; ++j)
-            statNames << QStringLiteral("R%1_%2").arg(i + 1).arg(j);
+// Every text a window shows, control by control.
+QStringList texts(const QWidget *window)
+{
+    QStringList shown;
+    for (const QWidget *w : window->findChildren<QWidget *>()) {
+        if (auto *label = qobject_cast<const QLabel *>(w))
+            shown << label->text();
+        else if (auto *button = qobject_cast<const QAbstractButton *>(w))
+            shown << button->text();
+        else if (auto *edit = qobject_cast<const QLineEdit *>(w))
+            shown << edit->text();
     }
-    const struct
-    {
-        const char *window;
-        QAccessible::Role role;
-        QStringList controls;
-    } windows[] = {
-        {"Main",
-         QAccessible::Window,
-         {"Die0", "Die1", "Die2", "Die3", "Die4", "Die5", "Die8", "Die9", "RA", "CharShow",
-          "AdShow", "AbShow"}},
-        {"CharStat", QAccessible::Window, statNames},
-        {"ADDice", QAccessible::Window, {"DieBox", "xRoll", "total", "Roll"}},
-        {"About",
-         QAccessible::Dialog,
-         {"cmdOK", "picIcon0", "picIcon1", "lblDescription", "lblDisclaimer", "lblTitle",
-          "lblVersion"}},
+    return shown;
+}
+
+} // namespace
+
+void TestMainWindow::windowButtonKeepsItsWindow_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("roll"); // the button in the window that rolls, if any
+    QTest::newRow("Character Stat Roller") << "CharShow"
+                                           << "CharStat"
+                                           << "Command1";
+    QTest::newRow("Multiple Dice Roller") << "AdShow"
+                                          << "ADDice"
+                                          << "Roll";
+    QTest::newRow("About") << "AbShow"
+                           << "About"
+                           << "";
+}
+
+void TestMainWindow::windowButtonKeepsItsWindow()
+{
+    // A second click leaves the open window and what it shows; once closed, the window
+    // opens afresh.
+    QFETCH(QString, button);
+    QFETCH(QString, window);
+    QFETCH(QString, roll);
+    ScriptedSource source(std::vector<float>(24, 0.99f));
+    MainWindow main(source);
+    main.show();
+    const auto click = [&] {
+        QTest::mouseClick(child<QPushButton>(main, qPrintable(button)), Qt::LeftButton);
     };
-    for (const auto &expected : windows) {
-        QWidgetList shown;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (w->objectName() == QLatin1String(expected.window) && w->isVisible())
-                shown << w;
-        QCOMPARE(shown.size(), 1);
-        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(shown[0]);
-        QVERIFY(iface);
-        QCOMPARE(iface->role(), expected.role);
-        for (const QString &name : expected.controls)
-            QVERIFY2(shown[0]->findChild<QWidget *>(name), qPrintable(name));
+    click();
+    const QPointer<QWidget> first = shownWindow(qPrintable(window));
+    QVERIFY(first);
+    const QStringList fresh = texts(first);
+    if (auto *multi = qobject_cast<MultiRollerWindow *>(first)) {
+        multi->dieBox()->setCurrentIndex(1);
+        multi->countBox()->setText(QStringLiteral("2"));
     }
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w != &window)
-            w->close();
+    if (!roll.isEmpty())
+        QTest::mouseClick(child<QPushButton>(*first, qPrintable(roll)), Qt::LeftButton);
+    const QStringList rolled = texts(first);
+    QVERIFY(roll.isEmpty() || rolled != fresh);
+
+    click();
+    QCOMPARE(shownWindow(qPrintable(window)), first.data());
+    QCOMPARE(texts(first), rolled);
+
+    first->close();
+    flushDeletes();
+    QVERIFY(first.isNull());
+    click();
+    QCOMPARE(texts(shownWindow(qPrintable(window))), fresh);
+    closeWindowsBut(&main);
+}
+
+void TestMainWindow::everyControlIsHeard_data()
+{
+    // What a screen reader learns of each window and control: its role, its name (for a
+    // combo box, that of its label, as screen readers on Linux take it) and its description.
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control"); // empty: the window itself
+    QTest::addColumn<QAccessible::Role>("role");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("description");
+    using A = QAccessible;
+    const auto row = [](const char *window, const QString &control, A::Role role,
+                        const QString &name, const QString &description) {
+        QTest::addRow("%s %s", window, qPrintable(control.isEmpty() ? "window" : control))
+            << window << control << role << name << description;
+    };
+    row("Main", "", A::Window, "Quandrel", "");
+    const char *kinds[] = {"four",   "six",    "eight",           "ten",
+                           "twelve", "twenty", "percentile tens", "hundred"};
+    for (int i = 0; i < 8; ++i)
+        row("Main", QStringLiteral("Die%1").arg(dieIndexes[i]), A::Button, initialCaptions[i],
+            QString::fromLatin1(kinds[i]) + (i == 6 ? " die" : "-sided die"));
+    row("Main", "RA", A::Button, "Roll All", "rolls all eight dice");
+    row("Main", "CharShow", A::Button, "Character Stat Roller", "opens its window");
+    row("Main", "AdShow", A::Button, "Multiple Dice Roller", "opens its window");
+    row("Main", "AbShow", A::Button, "About", "opens the About window");
+
+    row("CharStat", "", A::Window, "Character Stat Roller", "");
+    for (int k = 1; k <= 6; ++k) {
+        for (int j = 0; j < 4; ++j)
+            row("CharStat", QStringLiteral("R%1_%2").arg(k).arg(j), A::StaticText,
+                QString::number(j + 1), QStringLiteral("row %1, die %2").arg(k).arg(j + 1));
+        row("CharStat", QStringLiteral("T%1").arg(k - 1), A::StaticText, "18",
+            QStringLiteral("row %1 total").arg(k));
+        row("CharStat", QStringLiteral("RRol%1").arg(k - 1), A::Button, "Re-Roll",
+            QStringLiteral("Re-roll row %1").arg(k));
+    }
+    row("CharStat", "Command1", A::Button, "Roll All", "rolls all six rows");
+
+    row("ADDice", "", A::Window, "Muliple Dice Roller", "");
+    row("ADDice", "DieBox", A::ComboBox, "Die kind", "pick one from the list");
+    row("ADDice", "xRoll", A::EditableText, "Number of rolls", "up to three characters");
+    row("ADDice", "total", A::StaticText, "TOTAL", "sum of the dice");
+    row("ADDice", "Roll", A::Button, "Roll", "rolls the dice and shows their sum");
+
+    row("About", "", A::Dialog, "About Quandrel", "Quandrel. Version 1.7.0");
+    row("About", "cmdOK", A::Button, "OK", "closes the About window");
+    row("About", "picIcon0", A::Graphic, "Program icon", "a red die with a yellow 7");
+    row("About", "lblDescription", A::StaticText, "Designed and programmed by the Quandrel authors",
+        "credit");
+    row("About", "lblDisclaimer", A::StaticText, "", "empty");
+    row("About", "lblTitle", A::StaticText, "Quandrel", "program");
+    row("About", "lblVersion", A::StaticText, "Version 1.7.0", "version");
+    row("About", "picIcon1", A::Graphic, "Die icon", "the red die, its 7 outlined");
+}
+
+void TestMainWindow::everyControlIsHeard()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(QAccessible::Role, role);
+    QFETCH(QString, name);
+    QFETCH(QString, description);
+    ScriptedSource source;
+    MainWindow main(source);
+    main.show();
+    const char *opens[][2] = {{"CharStat", "CharShow"}, {"ADDice", "AdShow"}, {"About", "AbShow"}};
+    for (const auto &[shown, button] : opens)
+        if (window == QLatin1String(shown))
+            QTest::mouseClick(child<QPushButton>(main, button), Qt::LeftButton);
+    QWidget *top = shownWindow(qPrintable(window));
+    QVERIFY(top);
+    QWidget *widget = control.isEmpty() ? top : child(*top, qPrintable(control));
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(iface);
+    QCOMPARE(iface->role(), role);
+    const auto labels = iface->relations(QAccessible::Label);
+    QCOMPARE(labels.isEmpty() ? iface->text(QAccessible::Name)
+                              : labels[0].first->text(QAccessible::Name),
+             name);
+    QCOMPARE(iface->text(QAccessible::Description), description);
+    if (control.isEmpty()) {
+        // Every control the user meets has a description.
+        for (QWidget *w : top->findChildren<QWidget *>()) {
+            QAccessibleInterface *c = QAccessible::queryAccessibleInterface(w);
+            if (w->isVisible() && c && w->parentWidget() == top &&
+                QList{QAccessible::Button, QAccessible::StaticText, QAccessible::EditableText,
+                      QAccessible::ComboBox, QAccessible::Graphic}
+                    .contains(c->role()))
+                QVERIFY2(!c->text(QAccessible::Description).isEmpty(), qPrintable(w->objectName()));
+        }
+    }
+    closeWindowsBut(&main);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -7,11 +7,11 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCoreApplication>
+#include <QWidget>
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
-#include <QCoreApplication>
-#include <QWidget>
 
 // Lets windows closed with WA_DeleteOnClose be destroyed.
 inline void flushDeletes()
@@ -34,6 +34,33 @@ inline QString accessibleText(QWidget *widget, QAccessible::Text which)
 {
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget);
     return iface ? iface->text(which) : QString();
+}
+
+// The main window's die buttons by their index in the design's Die array, in Roll All order.
+inline constexpr short dieIndexes[] = {0, 1, 2, 3, 4, 5, 8, 9};
+
+// The shown top-level window whose design name is `name`, or nullptr. Fails the test when
+// there are two.
+template <class T = QWidget> T *shownWindow(const char *name)
+{
+    T *found = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->objectName() != QLatin1String(name) || !w->isVisible())
+            continue;
+        if (found)
+            qFatal("two %s windows are shown", name);
+        found = qobject_cast<T *>(w);
+    }
+    return found;
+}
+
+// Closes every shown top-level window but `keep`, and lets them be destroyed.
+inline void closeWindowsBut(const QWidget *keep)
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w != keep && w->isVisible())
+            w->close();
+    flushDeletes();
 }
 
 // Records what the program has a screen reader announce, while it lives. Turns the

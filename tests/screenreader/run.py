@@ -16,7 +16,7 @@ from orca_session import OrcaSession
 
 
 def main():
-    program = sys.argv[1]
+    program = os.path.abspath(sys.argv[1])
     started = time.monotonic()
     with OrcaSession() as session:
         # The accessibility bus is the session's: connect to it before loading pyatspi.

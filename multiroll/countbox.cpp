@@ -121,11 +121,17 @@ void CountBox::keyPressEvent(QKeyEvent *event)
 
 void CountBox::contextMenuEvent(QContextMenuEvent *event)
 {
+    // The standard menu's Undo and Redo act on the count box's own history. Qt names them
+    // from 6.5 on; before, only their captions, made with the same translations, tell them.
+    const auto is = [](const QAction *action, const char *name, const char *caption) {
+        return action->objectName() == QLatin1String(name) ||
+               action->text().startsWith(QLineEdit::tr(caption));
+    };
     QMenu *menu = createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
     for (QAction *action : menu->actions()) {
-        const bool isUndo = action->objectName() == QLatin1String("edit-undo");
-        if (!isUndo && action->objectName() != QLatin1String("edit-redo"))
+        const bool isUndo = is(action, "edit-undo", "&Undo");
+        if (!isUndo && !is(action, "edit-redo", "&Redo"))
             continue;
         action->disconnect();
         action->setEnabled(isUndo ? m_history.canUndo() : m_history.canRedo());

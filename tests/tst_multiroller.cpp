@@ -9,12 +9,15 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 
 namespace {
@@ -61,10 +64,11 @@ private slots:
     void firstClickOnlyReplacesPlaceholder();
     void pickAndRoll();
     void typingIsLimitedToThree();
-    void pasteIsCutToFitAndUndone();
+    void pasteIsCutToFit();
+    void editHistory_data();
+    void editHistory();
     void clickIntoPlaceholderSelectsIt();
     void enterPressesOnlyTheRollButton();
-    void typingReplacesThePlaceholder();
     void typingIntoDieBoxDropsTheSelection();
     void twoClicksAreIndependent();
 };
@@ -375,24 +379,15 @@ void TestMultiRoller::typingIsLimitedToThree()
     QCOMPARE(count->text(), QStringLiteral("912"));
 }
 
-void TestMultiRoller::pasteIsCutToFitAndUndone()
+void TestMultiRoller::pasteIsCutToFit()
 {
     ScriptedSource source;
     MultiRollerWindow window(source);
     window.show();
     QLineEdit *count = window.countBox();
     count->setFocus();
-    count->selectAll();
     QApplication::clipboard()->setText(QStringLiteral("98765"));
     QTest::keyClick(count, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(count->text(), QStringLiteral("987"));
-    // The cut paste is one step: undone, redone, undone again.
-    QTest::keyClick(count, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(count->text(), QStringLiteral("# of Rolls"));
-    QTest::keyClick(count, Qt::Key_Y, Qt::ControlModifier);
-    QCOMPARE(count->text(), QStringLiteral("987"));
-    QTest::keyClick(count, Qt::Key_Z, Qt::ControlModifier);
-    QTest::keyClick(count, Qt::Key_Z, Qt::ShiftModifier | Qt::ControlModifier);
     QCOMPARE(count->text(), QStringLiteral("987"));
     // With no room left, a paste adds nothing; deleting still works.
     QTest::keyClick(count, Qt::Key_V, Qt::ControlModifier);
@@ -405,6 +400,114 @@ void TestMultiRoller::pasteIsCutToFitAndUndone()
     QCOMPARE(count->text(), QString::fromUtf8("98\U0001F600"));
     QTest::keyClick(count, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(count->text(), QStringLiteral("98"));
+}
+
+void TestMultiRoller::editHistory_data()
+{
+    // Steps, from the count box as it opens (its placeholder, the caret at the end):
+    // "type:TEXT", "paste:TEXT", "at:N" (the caret to N), "end", "bs" (Backspace), "^Z"
+    // (Ctrl+Z), "^Y" (Ctrl+Y), "^+Z" (Ctrl+Shift+Z), "menu:undo" and "menu:redo" (from the
+    // context menu), "roll" (the Roll button). Then the text shown, and whether the context
+    // menu offers Undo and Redo.
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("undo");
+    QTest::addColumn<bool>("redo");
+    QTest::newRow("nothing done") << ""
+                                  << "# of Rolls" << false << false;
+    QTest::newRow("typing inside the placeholder replaces it") << "at:3 type:7"
+                                                               << "7" << true << false;
+    QTest::newRow("undo brings the placeholder back") << "at:3 type:7 ^Z"
+                                                      << "# of Rolls" << false << true;
+    QTest::newRow("once shortened, the placeholder only shrinks") << "bs type:7"
+                                                                  << "# of Roll" << true << false;
+    QTest::newRow("each character is a step") << "type:12 ^Z"
+                                              << "1" << true << true;
+    QTest::newRow("a refused character adds no step") << "type:123 type:4 ^Z"
+                                                      << "12" << true << true;
+    QTest::newRow("a paste cut to fit is one step") << "paste:98765 ^Z"
+                                                    << "# of Rolls" << false << true;
+    QTest::newRow("Ctrl+Y redoes") << "type:12 ^Z ^Y"
+                                   << "12" << true << false;
+    QTest::newRow("Ctrl+Shift+Z redoes") << "type:12 ^Z ^+Z"
+                                         << "12" << true << false;
+    QTest::newRow("a new edit forgets what could be redone") << "type:12 ^Z type:5 ^Y"
+                                                             << "15" << true << false;
+    QTest::newRow("undo from the menu") << "type:12 menu:undo"
+                                        << "1" << true << true;
+    QTest::newRow("redo from the menu") << "type:12 ^Z menu:redo"
+                                        << "12" << true << false;
+    QTest::newRow("the program's text starts afresh") << "type:7 ^Z roll"
+                                                      << "0" << false << false;
+}
+
+void TestMultiRoller::editHistory()
+{
+    QFETCH(QString, steps);
+    QFETCH(QString, text);
+    QFETCH(bool, undo);
+    QFETCH(bool, redo);
+    ScriptedSource source;
+    MultiRollerWindow window(source);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QLineEdit *count = window.countBox();
+    count->setFocus();
+    count->end(false);
+    // The context menu's Undo and Redo, while it is open.
+    const auto withMenu = [count](const std::function<void(QAction * undo, QAction * redo)> &use) {
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(4, 4),
+                                count->mapToGlobal(QPoint(4, 4)));
+        QApplication::sendEvent(count, &event);
+        QMenu *menu = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *shown = qobject_cast<QMenu *>(w); shown && shown->isVisible())
+                menu = shown;
+        if (!menu)
+            qFatal("no context menu");
+        QAction *undo = nullptr, *redo = nullptr;
+        for (QAction *action : menu->actions()) {
+            if (action->text().startsWith("&Undo"))
+                undo = action;
+            else if (action->text().startsWith("&Redo"))
+                redo = action;
+        }
+        if (!undo || !redo)
+            qFatal("no Undo or Redo in the context menu");
+        use(undo, redo);
+        menu->close();
+    };
+    for (const QString &step : steps.split(' ', Qt::SkipEmptyParts)) {
+        const QString arg = step.section(':', 1);
+        if (step.startsWith("type:"))
+            QTest::keyClicks(count, arg);
+        else if (step.startsWith("paste:")) {
+            QApplication::clipboard()->setText(arg);
+            QTest::keyClick(count, Qt::Key_V, Qt::ControlModifier);
+        } else if (step.startsWith("at:"))
+            count->setCursorPosition(arg.toInt());
+        else if (step == "end")
+            QTest::keyClick(count, Qt::Key_End);
+        else if (step == "bs")
+            QTest::keyClick(count, Qt::Key_Backspace);
+        else if (step == "^Z")
+            QTest::keyClick(count, Qt::Key_Z, Qt::ControlModifier);
+        else if (step == "^Y")
+            QTest::keyClick(count, Qt::Key_Y, Qt::ControlModifier);
+        else if (step == "^+Z")
+            QTest::keyClick(count, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        else if (step == "menu:undo" || step == "menu:redo")
+            withMenu([&](QAction *u, QAction *r) { (step == "menu:undo" ? u : r)->trigger(); });
+        else if (step == "roll")
+            QTest::mouseClick(window.rollButton(), Qt::LeftButton);
+        else
+            QFAIL(qPrintable("unknown step " + step));
+    }
+    QCOMPARE(count->text(), text);
+    withMenu([&](QAction *u, QAction *r) {
+        QCOMPARE(u->isEnabled(), undo);
+        QCOMPARE(r->isEnabled(), redo);
+    });
 }
 
 void TestMultiRoller::clickIntoPlaceholderSelectsIt()
@@ -443,27 +546,6 @@ void TestMultiRoller::enterPressesOnlyTheRollButton()
     window.rollButton()->setFocus();
     QTest::keyClick(window.rollButton(), Qt::Key_Return);
     QCOMPARE(source.taken(), 5u);
-}
-
-void TestMultiRoller::typingReplacesThePlaceholder()
-{
-    ScriptedSource source;
-    MultiRollerWindow window(source);
-    window.show();
-    QLineEdit *count = window.countBox();
-    QCOMPARE(count->text(), QStringLiteral("# of Rolls"));
-    count->setFocus();
-    count->setCursorPosition(3); // a click that places the caret in the middle
-    QTest::keyClicks(count, QStringLiteral("7"));
-    QCOMPARE(count->text(), QStringLiteral("7"));
-    QTest::keyClick(count, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(count->text(), QStringLiteral("# of Rolls"));
-    // Once it is no longer the placeholder, the program's longer text only shrinks.
-    QTest::keyClick(count, Qt::Key_End);
-    QTest::keyClick(count, Qt::Key_Backspace);
-    QCOMPARE(count->text(), QStringLiteral("# of Roll"));
-    QTest::keyClicks(count, QStringLiteral("7"));
-    QCOMPARE(count->text(), QStringLiteral("# of Roll"));
 }
 
 void TestMultiRoller::typingIntoDieBoxDropsTheSelection()

@@ -3,7 +3,6 @@
 
 #include "mainwindow.h"
 #include "multirollerwindow.h"
-#include "programstyle.h"
 #include "scriptedsource.h"
 #include "startup.h"
 #include "statrollerwindow.h"
@@ -73,7 +72,6 @@ void TestMainWindow::identity()
     QCOMPARE(QApplication::windowIcon().availableSizes(),
              (QList<QSize>{QSize(16, 16), QSize(24, 24), QSize(32, 32), QSize(48, 48),
                            QSize(64, 64), QSize(128, 128)}));
-    QVERIFY(qobject_cast<ProgramStyle *>(QApplication::style()));
 }
 
 void TestMainWindow::startsAsDesigned()

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Quandrel developers
 
+#include "programstyle.h"
 #include "startup.h"
 
+#include <QApplication>
+#include <QStyle>
 #include <QTest>
 
 #include <vector>
@@ -14,8 +17,8 @@ class TestStartup : public QObject
 private slots:
     void platform_data();
     void platform();
-    void namedStyle_data();
-    void namedStyle();
+    void styleChoice_data();
+    void styleChoice();
 };
 
 void TestStartup::platform_data()
@@ -47,23 +50,29 @@ void TestStartup::platform()
     QCOMPARE(QString::fromStdString(chosen.value_or("")), platform);
 }
 
-void TestStartup::namedStyle_data()
+void TestStartup::styleChoice_data()
 {
     QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<bool>("named");
-    QTest::newRow("no arguments") << QStringList{} << false;
-    QTest::newRow("-style NAME") << QStringList{"-style", "windows"} << true;
-    QTest::newRow("-style=NAME") << QStringList{"-style=windows"} << true;
-    QTest::newRow("--style NAME") << QStringList{"--style", "windows"} << true;
-    QTest::newRow("another option") << QStringList{"-stylesheet", "a.qss"} << false;
-    QTest::newRow("a plain word") << QStringList{"style"} << false;
+    QTest::addColumn<QByteArray>("override"); // QT_STYLE_OVERRIDE
+    QTest::addColumn<bool>("named");          // the user named a style, which stays
+    QTest::newRow("no style named: the program's") << QStringList{} << QByteArray() << false;
+    QTest::newRow("-style NAME") << QStringList{"-style", "windows"} << QByteArray() << true;
+    QTest::newRow("-style=NAME") << QStringList{"-style=windows"} << QByteArray() << true;
+    QTest::newRow("--style NAME") << QStringList{"--style", "windows"} << QByteArray() << true;
+    QTest::newRow("QT_STYLE_OVERRIDE") << QStringList{} << QByteArray("windows") << true;
+    QTest::newRow("another option") << QStringList{"-stylesheet", "a.qss"} << QByteArray() << false;
+    QTest::newRow("a plain word") << QStringList{"style"} << QByteArray() << false;
 }
 
-void TestStartup::namedStyle()
+void TestStartup::styleChoice()
 {
     QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, override);
     QFETCH(bool, named);
-    qunsetenv("QT_STYLE_OVERRIDE");
+    if (override.isEmpty())
+        qunsetenv("QT_STYLE_OVERRIDE");
+    else
+        qputenv("QT_STYLE_OVERRIDE", override);
     qputenv("QT_QPA_PLATFORM", "offscreen"); // named, so the platform is left alone
     std::vector<QByteArray> storage{"quandrel"};
     for (const QString &a : arguments)
@@ -73,8 +82,21 @@ void TestStartup::namedStyle()
         argv.push_back(a.data());
     const std::optional<StartOptions> options = readStartOptions(int(argv.size()), argv.data());
     QVERIFY(options);
-    QCOMPARE(options->styleNamed, named);
     QCOMPARE(qgetenv("QT_QPA_PLATFORM"), QByteArray("offscreen"));
+
+    // The style the application starts with: the one the user named, or a desktop's own
+    // (on the offscreen platform Qt would start with Fusion, which the program sets too).
+    static int argc = 1;
+    static char name[] = "quandrel";
+    static char *args[] = {name, nullptr};
+    static QApplication app(argc, args);
+    QApplication::setStyle(QStringLiteral("windows"));
+    setUpProgram(*options);
+    if (named)
+        QCOMPARE(QApplication::style()->name(), QStringLiteral("windows"));
+    else
+        QVERIFY(qobject_cast<ProgramStyle *>(QApplication::style()));
+    qunsetenv("QT_STYLE_OVERRIDE");
 }
 
 QTEST_APPLESS_MAIN(TestStartup)

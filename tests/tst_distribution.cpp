@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Quandrel developers
 //
-// Chi-square goodness of fit of every die kind, and of a stat row's drop-lowest total,
-// over a million rolls at fixed seeds, at a significance level of 0.001.
+// Chi-square goodness of fit of every die kind, of a stat row's drop-lowest total and of
+// pairs of consecutive rolls, over a million rolls at fixed seeds, at a significance level
+// of 0.001.
 #include "faces.h"
 #include "source.h"
 #include "statroller.h"
@@ -50,7 +51,7 @@ private slots:
     void dieKinds_data();
     void dieKinds();
     void statRowTotals();
-    void catchesABiasedDie();
+    void consecutiveRollsAreIndependent();
 };
 
 void TestDistribution::dieKinds_data()
@@ -113,19 +114,20 @@ void TestDistribution::statRowTotals()
     QVERIFY2(chi < 37.697, qPrintable(QStringLiteral("chi-square %1").arg(chi))); // 15 df
 }
 
-void TestDistribution::catchesABiasedDie()
+void TestDistribution::consecutiveRollsAreIndependent()
 {
-    // The test has teeth: a d20 that shows 19 for one in twenty-five of its 20s fails it.
-    dice::MersenneSource source(23);
-    std::vector<long> counts(20, 0);
+    // Each die takes the next draw, and no draw leans on the one before: the pairs of
+    // faces of consecutive six-sided rolls of the program's own sequence are all equally
+    // likely, which a source that repeated, skipped or correlated its draws would break.
+    dice::MersenneSource source;
+    std::vector<long> counts(36, 0);
     for (int i = 0; i < rolls; ++i) {
-        int f = dice::face(dice::Rule::Standard, 20, source.next());
-        if (f == 20 && i % 25 == 0)
-            f = 19;
-        QVERIFY(f >= 1 && f <= 20);
-        ++counts[static_cast<std::size_t>(f - 1)];
+        const int first = dice::face(dice::Rule::Standard, 6, source.next());
+        const int second = dice::face(dice::Rule::Standard, 6, source.next());
+        ++counts[static_cast<std::size_t>((first - 1) * 6 + second - 1)];
     }
-    QVERIFY(chiSquare(counts, std::vector<double>(20, 1.0 / 20)) > 43.820);
+    const double chi = chiSquare(counts, std::vector<double>(36, 1.0 / 36));
+    QVERIFY2(chi < 66.619, qPrintable(QStringLiteral("chi-square %1").arg(chi))); // 35 df
 }
 
 QTEST_APPLESS_MAIN(TestDistribution)

@@ -18,6 +18,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <array>
 #include <random>
 
 namespace {
@@ -47,28 +48,22 @@ private slots:
     void twentyThousandActions();
 
 private:
-    template <class W> W *open(const char *name) const;
     void act();
     void checkWhatTheUserSees();
     QString randomText(int maxLength);
     void typeInto(QLineEdit *field);
     // Notes which rule the ten-sided die's caption follows, should `pressed` roll it.
     void noteMainPress(const QWidget *pressed);
+    // Notes which rows of the stat roller `stats` are rolled, should `pressed` roll some.
+    void noteStatsPress(StatRollerWindow *stats, const QWidget *pressed);
 
     std::mt19937 m_random{userSeed};
     MainWindow *m_main = nullptr;
     int m_action = 0;
-    bool m_d10RolledAlone = false; // its last roll was a click of its own, not Roll All
+    bool m_d10RolledAlone = false;         // its last roll was a click of its own, not Roll All
+    QPointer<StatRollerWindow> m_rolledIn; // the stat roller whose rolled rows are noted
+    std::array<bool, 6> m_rowRolled{};
 };
-
-template <class W> W *TestRandomUser::open(const char *name) const
-{
-    W *found = nullptr;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String(name) && w->isVisible())
-            found = qobject_cast<W *>(w);
-    return found;
-}
 
 QString TestRandomUser::randomText(int maxLength)
 {
@@ -115,17 +110,31 @@ void TestRandomUser::noteMainPress(const QWidget *pressed)
         m_d10RolledAlone = false;
 }
 
+void TestRandomUser::noteStatsPress(StatRollerWindow *stats, const QWidget *pressed)
+{
+    if (!stats)
+        return;
+    if (stats != m_rolledIn) {
+        m_rolledIn = stats;
+        m_rowRolled.fill(false);
+    }
+    if (pressed == stats->rollAllButton())
+        m_rowRolled.fill(true);
+    for (short k = 1; k <= 6; ++k)
+        if (pressed == stats->reRollButton(k))
+            m_rowRolled[std::size_t(k - 1)] = true;
+}
+
 void TestRandomUser::act()
 {
-    auto *stats = open<StatRollerWindow>("CharStat");
-    auto *multi = open<MultiRollerWindow>("ADDice");
-    auto *about = open<AboutDialog>("About");
-    const short dice[] = {0, 1, 2, 3, 4, 5, 8, 9};
+    auto *stats = shownWindow<StatRollerWindow>("CharStat");
+    auto *multi = shownWindow<MultiRollerWindow>("ADDice");
+    auto *about = shownWindow<AboutDialog>("About");
 
     switch (m_random() % 14) {
     case 0:
     case 1: {
-        QPushButton *die = m_main->dieButton(dice[m_random() % 8]);
+        QPushButton *die = m_main->dieButton(dieIndexes[m_random() % 8]);
         noteMainPress(die);
         QTest::mouseClick(die, Qt::LeftButton);
         break;
@@ -140,10 +149,13 @@ void TestRandomUser::act()
         break;
     }
     case 4:
-        if (stats)
-            QTest::mouseClick(m_random() % 7 == 0 ? stats->rollAllButton()
-                                                  : stats->reRollButton(short(m_random() % 6 + 1)),
-                              Qt::LeftButton);
+        if (stats) {
+            QPushButton *button = m_random() % 7 == 0
+                                      ? stats->rollAllButton()
+                                      : stats->reRollButton(short(m_random() % 6 + 1));
+            noteStatsPress(stats, button);
+            QTest::mouseClick(button, Qt::LeftButton);
+        }
         break;
     case 5:
     case 6:
@@ -171,8 +183,13 @@ void TestRandomUser::act()
         if (target) {
             QWidget *focus = target->focusWidget() ? target->focusWidget() : target;
             const Qt::Key key = m_random() % 2 ? Qt::Key_Return : Qt::Key_Escape;
-            if (target == m_main && key == Qt::Key_Return)
-                noteMainPress(focus);
+            // Return presses the focused button, where the keyboard focus is.
+            if (key == Qt::Key_Return && focus == QApplication::focusWidget()) {
+                if (target == m_main)
+                    noteMainPress(focus);
+                if (target == stats)
+                    noteStatsPress(stats, focus);
+            }
             QTest::keyClick(focus, key);
         }
         break;
@@ -197,7 +214,7 @@ void TestRandomUser::checkWhatTheUserSees()
     static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
 
     // Main window captions: a legal face of each die, or its label.
-    const short dice[] = {0, 1, 2, 3, 4, 5, 8, 9};
+    const short *dice = dieIndexes;
     const int sides[] = {4, 6, 8, 10, 12, 20, 10, 100};
     const QStringList labels = {"4", "6", "8", "10", "12", "20", "%", "100"};
     for (int i = 0; i < 8; ++i) {
@@ -226,21 +243,24 @@ void TestRandomUser::checkWhatTheUserSees()
                  qPrintable(QStringLiteral("%1 windows of %2").arg(count).arg(name) + at));
     }
 
-    if (auto *stats = open<StatRollerWindow>("CharStat")) {
+    if (auto *stats = shownWindow<StatRollerWindow>("CharStat")) {
         for (short k = 1; k <= 6; ++k) {
             QList<int> faces;
             for (short j = 0; j < 4; ++j)
                 faces << stats->faceLabel(k, j)->text().toInt();
             const QString total = stats->totalLabel(k)->text();
-            if (faces == QList<int>{1, 2, 3, 4} && total == QLatin1String("18"))
+            if (stats != m_rolledIn || !m_rowRolled[std::size_t(k - 1)]) {
+                QVERIFY2(faces == (QList<int>{1, 2, 3, 4}) && total == QLatin1String("18"),
+                         qPrintable(QStringLiteral("row %1 not rolled").arg(k) + at));
                 continue;
+            }
             std::sort(faces.begin(), faces.end());
             QVERIFY2(total == QString::number(faces[1] + faces[2] + faces[3]),
                      qPrintable(QStringLiteral("row %1 total %2").arg(k).arg(total) + at));
         }
     }
 
-    if (auto *multi = open<MultiRollerWindow>("ADDice")) {
+    if (auto *multi = shownWindow<MultiRollerWindow>("ADDice")) {
         const QString count = multi->countBox()->text();
         QVERIFY2(count.size() <= 3 || isSubsequence(count, QStringLiteral("# of Rolls")),
                  qPrintable("count box holds " + count + at));
@@ -263,10 +283,7 @@ void TestRandomUser::twentyThousandActions()
         if (QTest::currentTestFailed())
             return;
     }
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w != &window)
-            w->close();
-    flushDeletes();
+    closeWindowsBut(&window);
 }
 
 QTEST_MAIN(TestRandomUser)

@@ -37,10 +37,7 @@ void TestWayland::maximisingAboutEndsNothing()
     for (const char *button : {"CharShow", "AdShow", "AbShow"})
         QTest::mouseClick(child<QPushButton>(main, button), Qt::LeftButton);
 
-    QWidget *about = nullptr;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String("About"))
-            about = w;
+    QWidget *about = shownWindow("About");
     QVERIFY(about);
     QVERIFY(QTest::qWaitForWindowExposed(about));
     // Qt draws no frame around it; its own title bar holds one button, the close box.

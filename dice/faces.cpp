@@ -11,7 +11,7 @@ int face(Rule rule, int sides, float d)
 {
     // Every product here is non-negative, so truncating to int is the floor; it is much
     // cheaper than std::floor where the CPU baseline lacks a rounding instruction.
-    const double x = static_cast<double>(d);
+    const auto x = static_cast<double>(d);
     switch (rule) {
     case Rule::Standard:
         return static_cast<int>(x * sides + 1.0);
@@ -27,7 +27,7 @@ std::string numberText(long long n)
 {
     char buffer[24];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, n);
-    return std::string(buffer, result.ptr);
+    return {buffer, result.ptr};
 }
 
 std::string faceText(Rule rule, int value)

@@ -4,9 +4,11 @@
 #
 # Installs the Debian packages a task needs, and only those that are missing.
 #   scripts/deps.sh build      compiler, CMake, Ninja, Qt 6 Widgets (and its platform headers,
-#                              for the tests), the design's font
+#                              for the tests), the design's font, and rsvg-convert, with
+#                              which the asset test renders the icons' drawings
 #   scripts/deps.sh blackbox   a virtual X display and the accessibility stack
 #   scripts/deps.sh fuzz       clang 14 with its sanitizer and libFuzzer runtimes
+#   scripts/deps.sh lint       clang-tidy
 #   scripts/deps.sh packaging  validators, Debian packaging tools, the Windows resource compiler
 #   scripts/deps.sh screenreader  the Orca screen reader with speech, a window manager and a
 #                              virtual X display, to hear the program headless
@@ -16,8 +18,9 @@
 set -euo pipefail
 
 declare -A groups=(
-  [build]="cmake ninja-build g++ qt6-base-dev qt6-base-private-dev fonts-liberation2"
+  [build]="cmake ninja-build g++ qt6-base-dev qt6-base-private-dev fonts-liberation2 librsvg2-bin"
   [fuzz]="clang-14 libclang-rt-14-dev"
+  [lint]="clang-tidy"
   [packaging]="desktop-file-utils appstream appstream-compose dpkg-dev file binutils-mingw-w64-x86-64 lintian devscripts reuse librsvg2-bin"
   [tools]="qt6-svg-dev librsvg2-bin"
   [wayland]="weston qt6-wayland"

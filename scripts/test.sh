@@ -4,7 +4,7 @@
 #
 # Builds Quandrel and runs every test headless:
 #   1. the QTest suites under CTest (optimised build), packaging checks and the Wayland
-#      smoke test (in a headless weston) included;
+#      smoke test (in a headless weston) included, and clang-tidy over the product code;
 #   2. the release checks: two identical package builds, lintian, hardening, AppStream,
 #      licences;
 #   3. the black-box run of the real program on a virtual X display, driven through the
@@ -15,11 +15,12 @@
 #   6. 20 seconds of fuzzing the count conversion.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/deps.sh build packaging fuzz blackbox wayland screenreader
+scripts/deps.sh build packaging fuzz lint blackbox wayland screenreader
 
 cmake --preset test >/dev/null
 cmake --build --preset test
 ctest --preset test
+scripts/lint.sh build/test
 
 tests/packaging/release.sh
 

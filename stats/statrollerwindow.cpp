@@ -112,7 +112,7 @@ StatRollerWindow::StatRollerWindow(dice::Source &source, QWidget *parent)
         button->setGeometry(
             twips::rect(reRollLeft, reRollTop + rowOffset(k), reRollWidth, reRollHeight));
         button->setAccessibleDescription(QStringLiteral("Re-roll row %1").arg(k));
-        const short index = static_cast<short>(k - 1);
+        const auto index = static_cast<short>(k - 1);
         connect(button, &QPushButton::clicked, this, [this, index] { reRoll(index); });
         m_reRollButtons[k - 1] = button;
     }
@@ -184,7 +184,7 @@ void StatRollerWindow::setTotal(short row, const std::string &text)
 
 QRect StatRollerWindow::innerBox(int index)
 {
-    const short k = static_cast<short>(index % statroller::rows + 1);
+    const auto k = static_cast<short>(index % statroller::rows + 1);
     return index < statroller::rows ? twips::rect(facesBoxLeft, innerBoxTop + rowOffset(k),
                                                   facesBoxWidth, innerBoxHeight)
                                     : twips::rect(totalBoxLeft, innerBoxTop + rowOffset(k),
@@ -193,17 +193,17 @@ QRect StatRollerWindow::innerBox(int index)
 
 QRect StatRollerWindow::rowFrame(int index)
 {
-    const short k = static_cast<short>(statroller::rows - index);
+    const auto k = static_cast<short>(statroller::rows - index);
     return twips::rect(rowBoxLeft, rowBoxTop + rowOffset(k), rowBoxWidth, rowBoxHeight);
 }
 
 QLine StatRollerWindow::separator(int index)
 {
     // Three to a row, left to right.
-    const short k = static_cast<short>(statroller::rows - index / 3);
+    const auto k = static_cast<short>(statroller::rows - index / 3);
     const int x = twips::px(separatorLeft + facePitch * (index % 3));
-    return QLine(x, twips::px(separatorTop + rowOffset(k)), x,
-                 twips::px(separatorBottom + rowOffset(k)) - 1);
+    return {x, twips::px(separatorTop + rowOffset(k)), x,
+            twips::px(separatorBottom + rowOffset(k)) - 1};
 }
 
 void StatRollerWindow::paintEvent(QPaintEvent *)

@@ -125,8 +125,8 @@ QImage diePicture(const QString &name, qreal devicePixelRatio)
     for (int i = 0; i < embeddedPictureCount; ++i) {
         const EmbeddedPicture &picture = embeddedPictures[i];
         if (name == QLatin1String(picture.name))
-            return QImage(reinterpret_cast<const uchar *>(picture.pixels), picture.width,
-                          picture.height, picture.width * 4, QImage::Format_RGB32);
+            return {reinterpret_cast<const uchar *>(picture.pixels), picture.width, picture.height,
+                    qsizetype(picture.width) * 4, QImage::Format_RGB32};
     }
     return {};
 }

@@ -9,14 +9,16 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include <utility>
+
 namespace {
 constexpr int frameMargin = 3;  // keeps the caption off the bevel
 constexpr int bevelWidth = 2;   // the bevel's outline and highlight, which no picture covers
 constexpr int focusPadding = 6; // the focus frame's width beyond its caption's text
 } // namespace
 
-PictureButton::PictureButton(const QString &picture, const QString &caption, QWidget *parent)
-    : QPushButton(caption, parent), m_name(picture)
+PictureButton::PictureButton(QString picture, const QString &caption, QWidget *parent)
+    : QPushButton(caption, parent), m_name(std::move(picture))
 {
 }
 
@@ -24,7 +26,7 @@ QRect PictureButton::captionRect() const
 {
     const int line = fontMetrics().height();
     const QRect inner = rect().adjusted(frameMargin, frameMargin, -frameMargin, -frameMargin);
-    return QRect(inner.left(), inner.bottom() + 1 - line, inner.width(), line);
+    return {inner.left(), inner.bottom() + 1 - line, inner.width(), line};
 }
 
 void PictureButton::paintEvent(QPaintEvent *)

@@ -16,7 +16,7 @@ class PictureButton final : public QPushButton
 
 public:
     // `picture` is a die picture name understood by assets::diePicture().
-    PictureButton(const QString &picture, const QString &caption, QWidget *parent = nullptr);
+    PictureButton(QString picture, const QString &caption, QWidget *parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

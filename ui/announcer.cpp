@@ -41,15 +41,6 @@ public:
     QString message;
 };
 
-class AccessibleStatusArea final : public QAccessibleWidget
-{
-public:
-    explicit AccessibleStatusArea(StatusArea *area)
-        : QAccessibleWidget(area, QAccessible::StatusBar)
-    {
-    }
-};
-
 class AccessibleNotice final : public QAccessibleWidget
 {
 public:
@@ -69,7 +60,7 @@ public:
 QAccessibleInterface *factory(const QString &, QObject *object)
 {
     if (auto *area = dynamic_cast<StatusArea *>(object))
-        return new AccessibleStatusArea(area);
+        return new QAccessibleWidget(area, QAccessible::StatusBar);
     auto *widget = qobject_cast<QWidget *>(object);
     if (widget && dynamic_cast<StatusArea *>(widget->parentWidget()))
         return new AccessibleNotice(widget);

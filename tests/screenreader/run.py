@@ -123,8 +123,14 @@ class Listener:
         self.expect_focus(main, "Roll All", "Roll All")
 
         self.hear(["Tab", "Tab"], r"^Multiple Dice Roller push button", "to the multiple roller")
+        mark = s.mark()
         heard = self.hear(["space"], r"^Die kind editable combo box", "the multiple roller opens")
-        self.expect(heard, "Die kind editable combo box.", "the die-kind box")
+        self.expect(heard, "Die kind editable combo box.", "the die-kind box's name")
+        try:  # then what the box shows
+            entry = s.wait_for_speech(r"^DIE\.$", 5, since=mark)[-1]
+        except TimeoutError as error:
+            entry = str(error)
+        self.expect(entry, "DIE.", "the die-kind box's entry")
         self.hear(["Tab", "Tab"], r"^Roll push button", "to Roll")
         heard = self.hear(["space"], r"die kind", "Roll with no kind")
         self.expect(heard, "No die kind chosen: pick one from the list.", "Roll with no kind")

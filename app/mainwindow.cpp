@@ -111,9 +111,9 @@ void MainWindow::rollDie(short index)
     const int value = dice::face(d->single, d->sides, m_source.next());
     QPushButton *button = m_dieButtons[static_cast<std::size_t>(index)];
     button->setText(QString::fromStdString(dice::faceText(d->single, value)));
-    if (announcer::listening())
-        announcer::announce(
-            this, QStringLiteral("%1: %2").arg(QLatin1String(d->description), button->text()));
+    announcer::announce(this, [&] {
+        return QStringLiteral("%1: %2").arg(QLatin1String(d->description), button->text());
+    });
 }
 
 void MainWindow::rollAll()
@@ -123,13 +123,14 @@ void MainWindow::rollAll()
         m_dieButtons[static_cast<std::size_t>(d.index)]->setText(
             QString::fromStdString(dice::faceText(d.all, value)));
     }
-    if (!announcer::listening())
-        return;
-    QStringList results;
-    for (const DieButton &d : dieButtons)
-        results << QStringLiteral("%1: %2").arg(
-            QLatin1String(d.shortName), m_dieButtons[static_cast<std::size_t>(d.index)]->text());
-    announcer::announce(this, results.join(QStringLiteral(", ")));
+    announcer::announce(this, [this] {
+        QStringList results;
+        for (const DieButton &d : dieButtons)
+            results << QStringLiteral("%1: %2").arg(
+                QLatin1String(d.shortName),
+                m_dieButtons[static_cast<std::size_t>(d.index)]->text());
+        return results.join(QStringLiteral(", "));
+    });
 }
 
 void MainWindow::open(std::unique_ptr<WindowSlot> &slot, WindowSlot::Maker maker)

@@ -59,6 +59,18 @@ bool matchesNumber(std::string_view body)
     return i > expDigits && i == body.size();
 }
 
+// The placeholder, character by character.
+const Characters &placeholderCharacters()
+{
+    static const Characters characters = [] {
+        Characters result;
+        for (const char *c = placeholder; *c; ++c)
+            result.emplace_back(1, static_cast<char16_t>(*c));
+        return result;
+    }();
+    return characters;
+}
+
 } // namespace
 
 std::optional<double> parseNumber(std::string_view text)
@@ -92,14 +104,14 @@ int countFor(std::string_view text)
     return static_cast<int>(whole);
 }
 
-bool roll(View &view, dice::Source &source)
+std::optional<int> roll(View &view, dice::Source &source)
 {
     if (view.countText() == placeholder)
         view.setCountText("0");
 
     const int position = view.selectedPosition();
     if (position < 0 || position >= static_cast<int>(kinds.size()))
-        return false;
+        return std::nullopt;
     const Kind &kind = kinds[static_cast<std::size_t>(position)];
 
     const int count = countFor(view.countText());
@@ -107,18 +119,7 @@ bool roll(View &view, dice::Source &source)
     for (int i = 1; i <= count; ++i)
         sum += dice::face(kind.rule, kind.sides, source.next());
     view.setTotalText(dice::numberText(sum));
-    return true;
-}
-
-const Characters &placeholderCharacters()
-{
-    static const Characters characters = [] {
-        Characters result;
-        for (const char *c = placeholder; *c; ++c)
-            result.emplace_back(1, static_cast<char16_t>(*c));
-        return result;
-    }();
-    return characters;
+    return std::max(count, 0);
 }
 
 Characters limitEdit(const Characters &before, const Characters &after, int &cursor, int limit)

@@ -62,16 +62,13 @@ public:
 };
 
 // One roll request. The placeholder count becomes "0"; with no kind selected (a
-// position outside 0..6) nothing else happens and the result is false. Otherwise rolls the
+// position outside 0..6) nothing else happens and the result is nothing. Otherwise rolls the
 // count's number of dice of the selected kind, one draw each, writes their sum, summed
-// from 0, and returns true.
-bool roll(View &view, dice::Source &source);
+// from 0, and returns how many dice it rolled (0 for a count below 1).
+std::optional<int> roll(View &view, dice::Source &source);
 
 // A text as the characters a user sees (grapheme clusters), each in UTF-16.
 using Characters = std::vector<std::u16string>;
-
-// The placeholder, character by character.
-const Characters &placeholderCharacters();
 
 // Holds a user's edit of the count box to the user limit. `before` is the text before
 // the edit, `after` the text the edit would leave and `cursor` the caret after it, in

@@ -14,7 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -96,22 +96,19 @@ void MultiRollerWindow::fillDieBox()
 
 void MultiRollerWindow::roll()
 {
-    const bool rolled = multiroller::roll(*this, m_source);
-    if (!announcer::listening())
-        return;
-    if (!rolled) {
+    const std::optional<int> rolled = multiroller::roll(*this, m_source);
+    announcer::announce(this, [&] {
         // Typed text never chooses a kind; only an entry picked from the list does.
-        announcer::announce(this, QStringLiteral("No die kind chosen: pick one from the list"));
-        return;
-    }
-    const multiroller::Kind &kind =
-        multiroller::kinds[static_cast<std::size_t>(selectedPosition())];
-    const int count = std::max(0, multiroller::countFor(countText()));
-    announcer::announce(this, QStringLiteral("%1 %2 %3: total %4")
-                                  .arg(count)
-                                  .arg(QLatin1String(kind.spoken),
-                                       count == 1 ? QStringLiteral("die") : QStringLiteral("dice"),
-                                       m_totalLabel->text()));
+        if (!rolled)
+            return QStringLiteral("No die kind chosen: pick one from the list");
+        const multiroller::Kind &kind =
+            multiroller::kinds[static_cast<std::size_t>(selectedPosition())];
+        return QStringLiteral("%1 %2 %3: total %4")
+            .arg(*rolled)
+            .arg(QLatin1String(kind.spoken),
+                 *rolled == 1 ? QStringLiteral("die") : QStringLiteral("dice"),
+                 m_totalLabel->text());
+    });
 }
 
 void MultiRollerWindow::dieTextEdited()

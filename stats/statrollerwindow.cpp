@@ -130,26 +130,26 @@ void StatRollerWindow::reRoll(short i)
 {
     const auto k = static_cast<short>(i + 1);
     rollRow(k);
-    if (!announcer::listening())
-        return;
-    QStringList faces;
-    for (short j = 0; j < statroller::facesPerRow; ++j)
-        faces << faceLabel(k, j)->text();
-    announcer::announce(this, QStringLiteral("row %1: %2; total %3")
-                                  .arg(k)
-                                  .arg(faces.join(QStringLiteral(", ")), totalLabel(k)->text()));
+    announcer::announce(this, [this, k] {
+        QStringList faces;
+        for (short j = 0; j < statroller::facesPerRow; ++j)
+            faces << faceLabel(k, j)->text();
+        return QStringLiteral("row %1: %2; total %3")
+            .arg(k)
+            .arg(faces.join(QStringLiteral(", ")), totalLabel(k)->text());
+    });
 }
 
 void StatRollerWindow::rollAll()
 {
     for (short k = 1; k <= statroller::rows; ++k)
         rollRow(k);
-    if (!announcer::listening())
-        return;
-    QStringList totals;
-    for (short k = 1; k <= statroller::rows; ++k)
-        totals << totalLabel(k)->text();
-    announcer::announce(this, QStringLiteral("totals %1").arg(totals.join(QStringLiteral(", "))));
+    announcer::announce(this, [this] {
+        QStringList totals;
+        for (short k = 1; k <= statroller::rows; ++k)
+            totals << totalLabel(k)->text();
+        return QStringLiteral("totals %1").arg(totals.join(QStringLiteral(", ")));
+    });
 }
 
 QLabel *StatRollerWindow::faceLabel(short k, short j) const

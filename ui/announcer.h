@@ -3,18 +3,29 @@
 
 #pragma once
 
-class QString;
+#include <QString>
+
+#include <concepts>
+
 class QWidget;
 
 // Has the screen reader speak a short message, such as the result of a roll, without moving
 // the keyboard focus. Draws nothing, and does nothing while no assistive technology listens.
 namespace announcer {
 
-// Whether an assistive technology listens, so that a message is worth composing.
+// Whether an assistive technology listens.
 bool listening();
 
 // Speaks `message` for `window`, one of the program's top-level windows, every time, even
 // when it repeats the last message.
 void announce(QWidget *window, const QString &message);
+
+// Speaks the message `compose` returns; composes it only while an assistive technology
+// listens, so that a click costs nothing otherwise.
+template <std::invocable Compose> void announce(QWidget *window, Compose compose)
+{
+    if (listening())
+        announce(window, QString(compose()));
+}
 
 } // namespace announcer

@@ -3,9 +3,7 @@
 
 #pragma once
 
-#include <QPainter>
 #include <QRect>
-#include <QtMath>
 
 // Lines and boxes laid out in device-independent pixels but painted on whole device pixels,
 // so that they stay sharp, and meet where they should, at every scale, fractional ones

@@ -341,14 +341,8 @@ namespace {
 QStringList texts(const QWidget *window)
 {
     QStringList shown;
-    for (const QWidget *w : window->findChildren<QWidget *>()) {
-        if (auto *label = qobject_cast<const QLabel *>(w))
-            shown << label->text();
-        else if (auto *button = qobject_cast<const QAbstractButton *>(w))
-            shown << button->text();
-        else if (auto *edit = qobject_cast<const QLineEdit *>(w))
-            shown << edit->text();
-    }
+    for (const QWidget *w : window->findChildren<QWidget *>())
+        shown << caption(w);
     return shown;
 }
 

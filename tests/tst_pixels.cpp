@@ -186,19 +186,9 @@ struct Caption
 QList<Caption> captions(QWidget *window)
 {
     QList<Caption> found;
-    for (QWidget *w : window->findChildren<QWidget *>()) {
-        QString text;
-        if (!w->isVisible())
-            continue;
-        if (auto *label = qobject_cast<QLabel *>(w))
-            text = label->text();
-        else if (auto *button = qobject_cast<QAbstractButton *>(w))
-            text = button->text();
-        else if (auto *edit = qobject_cast<QLineEdit *>(w))
-            text = edit->text();
-        if (!text.isEmpty())
+    for (QWidget *w : window->findChildren<QWidget *>())
+        if (const QString text = caption(w); w->isVisible() && !text.isEmpty())
             found.append({w, text});
-    }
     return found;
 }
 

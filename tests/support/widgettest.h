@@ -5,8 +5,11 @@
 
 #include "startup.h" // the widget suites set up the application as the program does
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QCoreApplication>
 #include <QWidget>
 #include <private/qguiapplication_p.h>
@@ -34,6 +37,18 @@ inline QString accessibleText(QWidget *widget, QAccessible::Text which)
 {
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget);
     return iface ? iface->text(which) : QString();
+}
+
+// The text a label, button or text box shows; empty for other controls.
+inline QString caption(const QWidget *control)
+{
+    if (auto *label = qobject_cast<const QLabel *>(control))
+        return label->text();
+    if (auto *button = qobject_cast<const QAbstractButton *>(control))
+        return button->text();
+    if (auto *edit = qobject_cast<const QLineEdit *>(control))
+        return edit->text();
+    return {};
 }
 
 // The main window's die buttons by their index in the design's Die array, in Roll All order.

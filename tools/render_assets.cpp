@@ -22,6 +22,7 @@
 #include <QPainterPath>
 #include <QQuaternion>
 #include <QRadialGradient>
+#include <QRegularExpression>
 #include <QSvgGenerator>
 #include <QTransform>
 
@@ -535,9 +536,12 @@ QByteArray iconSvg()
     QPainter p(&svg);
     paintIcon(p, units, false);
     p.end();
-    // Its size in pixels, as desktop icons give it, rather than in millimetres.
-    QByteArray text = QByteArray(buffer.data()).replace(R"(width="45.1556mm" height="45.1556mm")",
-                                            R"(width="128" height="128")");
+    // Its size in pixels, as desktop icons give it, rather than in the millimetres the
+    // generator writes.
+    QString svgText = QString::fromUtf8(buffer.data());
+    svgText.replace(QRegularExpression(QStringLiteral(R"(width="[0-9.]+mm" height="[0-9.]+mm")")),
+                    QStringLiteral(R"(width="%1" height="%1")").arg(units));
+    QByteArray text = svgText.toUtf8();
     const qsizetype opened = text.indexOf('>', text.indexOf("<svg")) + 1;
     text.insert(opened, "\n<!-- SPDX-License-Identifier: GPL-3.0-or-later -->\n"
                         "<!-- SPDX-FileCopyrightText: The Quandrel developers -->");
@@ -674,7 +678,9 @@ int main(int argc, char *argv[])
     const QString outline = out.filePath(QStringLiteral("quandrel-outline.ico"));
     ok &= writeIco(renderIcon(32, true), outline);
     ok &= save(QImage(outline), out.filePath(QStringLiteral("window/quandrel-outline.png")));
-    ok &= save(renderIcon(64, true), out.filePath(QStringLiteral("window/quandrel-outline@2x.png")));
-    ok &= save(renderIcon(128, true), out.filePath(QStringLiteral("window/quandrel-outline@4x.png")));
+    ok &=
+        save(renderIcon(64, true), out.filePath(QStringLiteral("window/quandrel-outline@2x.png")));
+    ok &=
+        save(renderIcon(128, true), out.filePath(QStringLiteral("window/quandrel-outline@4x.png")));
     return ok ? 0 : 1;
 }

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Quandrel developers
 
-#include "aboutdialog.h"
+#include "about/aboutdialog.h"
 
-#include "assets.h"
-#include "devicepixels.h"
-#include "fonts.h"
-#include "palette.h"
-#include "placement.h"
-#include "titlebar.h"
-#include "twips.h"
-#include "version.h"
+#include "about/placement.h"
+#include "about/titlebar.h"
+#include "app/version.h"
+#include "ui/assets.h"
+#include "ui/devicepixels.h"
+#include "ui/fonts.h"
+#include "ui/palette.h"
+#include "ui/twips.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -25,7 +25,8 @@ namespace {
 constexpr int clientWidth = 5730;
 constexpr int clientHeight = 2250;
 constexpr QRect okRect = twips::rect(4320, 1800, 1260, 345);
-constexpr QRect iconRect[2] = {twips::rect(240, 240, 480, 480), twips::rect(240, 720, 480, 480)};
+constexpr QRect iconRect[AboutDialog::iconCount] = {twips::rect(240, 240, 480, 480),
+                                                    twips::rect(240, 720, 480, 480)};
 constexpr QRect descriptionRect = twips::rect(1050, 1125, 3885, 450);
 constexpr QRect disclaimerRect = twips::rect(240, 1800, 3870, 465);
 constexpr QRect titleRect = twips::rect(1050, 240, 3885, 480);
@@ -40,7 +41,8 @@ struct Separator
     QPoint to;
     int width;
 };
-const Separator separators[2] = {
+constexpr int separatorCount = 2;
+const Separator separators[separatorCount] = {
     {twips::point(120, 1680), twips::point(5684, 1680), 1}, // the darker line
     {twips::point(105, 1680), twips::point(5654, 1680), 2}, // the light line, on top
 };
@@ -81,6 +83,16 @@ AboutDialog::AboutDialog(Frame frame, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("About"));
     setFont(fonts::windowDefault());
+    setUpFrame(frame);
+    makeControls();
+    applyPalette();
+    fillTexts();
+    fonts::pinToControls(this);
+    m_okButton->setFocus();
+}
+
+void AboutDialog::setUpFrame(Frame frame)
+{
     const QSize client(twips::px(clientWidth), twips::px(clientHeight));
     if (frame == Frame::Own) {
         // Qt's own window frame on Wayland offers every window minimise and maximise, and
@@ -103,7 +115,10 @@ AboutDialog::AboutDialog(Frame frame, QWidget *parent) : QDialog(parent)
     // Still counts as an open window, so the program runs on while it is open; set after
     // the flags, since making it a tool window clears it.
     setAttribute(Qt::WA_QuitOnClose, true);
+}
 
+void AboutDialog::makeControls()
+{
     // Made in tab order.
     m_okButton = new QPushButton(QStringLiteral("OK"), this);
     m_okButton->setObjectName(QStringLiteral("cmdOK"));
@@ -113,7 +128,7 @@ AboutDialog::AboutDialog(Frame frame, QWidget *parent) : QDialog(parent)
 
     // The icon column holds picIcon(0) above picIcon(1); the labels stand between them
     // in the tab order.
-    const auto makeIcon = [this](int index, const QString &name, const QString &description) {
+    const auto icon = [this](int index, const QString &name, const QString &description) {
         m_icons[index] = new QLabel(this);
         m_icons[index]->setObjectName(QStringLiteral("picIcon%1").arg(index));
         m_icons[index]->setGeometry(iconRect[index].translated(m_origin));
@@ -127,31 +142,23 @@ AboutDialog::AboutDialog(Frame frame, QWidget *parent) : QDialog(parent)
         made->setAccessibleDescription(description);
         return made;
     };
-    makeIcon(0, QStringLiteral("Program icon"), QStringLiteral("a red die with a yellow 7"));
+    icon(0, QStringLiteral("Program icon"), QStringLiteral("a red die with a yellow 7"));
     m_descriptionLabel = label("lblDescription", QString::fromLatin1(credit), descriptionRect,
                                QStringLiteral("credit"));
     m_disclaimerLabel = label("lblDisclaimer", QString(), disclaimerRect, QStringLiteral("empty"));
     m_titleLabel = label("lblTitle", QString(), titleRect, QStringLiteral("program"));
     m_versionLabel = label("lblVersion", QString(), versionRect, QStringLiteral("version"));
-    makeIcon(1, QStringLiteral("Die icon"), QStringLiteral("the red die, its 7 outlined"));
-    applyPalette();
-
-    fillTexts();
-    fonts::pinToControls(this);
-    m_okButton->setFocus();
-}
-
-QString AboutDialog::versionText(int major, int minor, int revision)
-{
-    return QStringLiteral("Version %1.%2.%3").arg(major).arg(minor).arg(revision);
+    icon(1, QStringLiteral("Die icon"), QStringLiteral("the red die, its 7 outlined"));
 }
 
 void AboutDialog::fillTexts()
 {
     const QString title = QString::fromLatin1(quandrel::applicationTitle);
     setWindowTitle(QStringLiteral("About ") + title);
-    m_versionLabel->setText(
-        versionText(quandrel::versionMajor, quandrel::versionMinor, quandrel::versionRevision));
+    m_versionLabel->setText(QStringLiteral("Version %1.%2.%3")
+                                .arg(quandrel::versionMajor)
+                                .arg(quandrel::versionMinor)
+                                .arg(quandrel::versionRevision));
     m_titleLabel->setText(title);
     // Screen readers read a dialog's longer labels as it opens, but not the short title and
     // version: the dialog's description carries them.
@@ -169,8 +176,8 @@ void AboutDialog::applyPalette()
     setInk(m_versionLabel, colours.color(QPalette::ButtonText));
 
     // On a dark face the red dice get a rim in the text colour, so their outline shows.
-    const QIcon icons[2] = {assets::programIcon(), assets::outlineIcon()};
-    for (int i = 0; i < 2; ++i) {
+    const QIcon icons[iconCount] = {assets::programIcon(), assets::outlineIcon()};
+    for (int i = 0; i < iconCount; ++i) {
         const QPixmap pixmap = icons[i].pixmap(QSize(iconPixels, iconPixels), devicePixelRatioF());
         m_icons[i]->setPixmap(dark ? assets::withRim(pixmap, colours.color(QPalette::WindowText))
                                    : pixmap);
@@ -211,13 +218,14 @@ bool AboutDialog::event(QEvent *event)
 void AboutDialog::paintEvent(QPaintEvent *)
 {
     const bool dark = isDark(palette());
-    const QColor colours[2] = {dark ? palette().color(QPalette::Mid) : designGrey,
-                               dark ? palette().color(QPalette::Light) : QColor(Qt::white)};
+    const QColor colours[separatorCount] = {dark ? palette().color(QPalette::Mid) : designGrey,
+                                            dark ? palette().color(QPalette::Light)
+                                                 : QColor(Qt::white)};
     // In device pixels, so that the lines stay sharp at any scale.
     QPainter painter(this);
     const qreal ratio = painter.device()->devicePixelRatioF();
     painter.scale(1 / ratio, 1 / ratio);
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < separatorCount; ++i) {
         const Separator &line = separators[i];
         const QRect span = devicepixels::rect(
             QRect(line.from, QPoint(line.to.x() - 1, line.from.y())).translated(m_origin), ratio);

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "twips.h"
+#include "ui/twips.h"
 
 #include <QDialog>
 #include <QString>
@@ -32,8 +32,8 @@ public:
     // Builds the controls and fills in the title and version texts.
     explicit AboutDialog(Frame frame = platformFrame(), QWidget *parent = nullptr);
 
-    // "Version " and the three version numbers joined by ".", e.g. "Version 1.7.0".
-    static QString versionText(int major, int minor, int revision);
+    // The two die icons in the column at the left.
+    static constexpr int iconCount = 2;
 
     // Where the client area's top-left corner opens on the screen (156, 129 pixels at 96
     // dpi), where that leaves the whole window on the screen.
@@ -51,6 +51,10 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // The window's flags, size and place for `frame`, and the title bar where it draws its own.
+    void setUpFrame(Frame frame);
+    // The controls, in tab order, with their captions and geometry.
+    void makeControls();
     // The window title, title and version texts, from the program's identity.
     void fillTexts();
     // Moves the window to screenPosition, or where the whole of it, frame and all, is on the
@@ -65,7 +69,7 @@ private:
     QLabel *m_disclaimerLabel = nullptr;
     QLabel *m_titleLabel = nullptr;
     QLabel *m_versionLabel = nullptr;
-    QLabel *m_icons[2] = {};
+    QLabel *m_icons[iconCount] = {};
     QPoint m_origin; // the client area's top left: below the title bar where there is one
     QWidget *m_titleBar = nullptr; // the title bar the dialog draws itself, if it does
     bool m_framed = false;         // placed with the window manager's frame known

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "faces.h"
+#include "dice/faces.h"
 
 #include <array>
 

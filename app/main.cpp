@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Quandrel developers
 
-#include "mainwindow.h"
-#include "startup.h"
+#include "app/mainwindow.h"
+#include "app/startup.h"
 
 #include <QApplication>
 

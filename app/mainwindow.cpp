@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Quandrel developers
 
-#include "mainwindow.h"
+#include "app/mainwindow.h"
 
-#include "aboutdialog.h"
-#include "announcer.h"
-#include "designwindow.h"
-#include "diebuttons.h"
-#include "fonts.h"
-#include "multirollerwindow.h"
-#include "picturebutton.h"
-#include "statrollerwindow.h"
-#include "twips.h"
+#include "about/aboutdialog.h"
+#include "app/diebuttons.h"
+#include "app/picturebutton.h"
+#include "multiroller/multirollerwindow.h"
+#include "statroller/statrollerwindow.h"
+#include "ui/announcer.h"
+#include "ui/designwindow.h"
+#include "ui/fonts.h"
+#include "ui/twips.h"
 
 #include <QPushButton>
 
@@ -41,7 +41,11 @@ const DieButton *findDie(short index)
 
 } // namespace
 
-MainWindow::MainWindow(dice::Source &source, QWidget *parent) : QWidget(parent), m_source(source)
+MainWindow::MainWindow(dice::Source &source, QWidget *parent)
+    : QWidget(parent), m_source(source),
+      m_statRoller([this] { return new StatRollerWindow(m_source); }),
+      m_multiRoller([this] { return new MultiRollerWindow(m_source); }),
+      m_about([] { return new AboutDialog; })
 {
     setUpDesignWindow(this, "Main", QStringLiteral("Quandrel"), clientWidth, clientHeight);
 
@@ -60,43 +64,37 @@ MainWindow::MainWindow(dice::Source &source, QWidget *parent) : QWidget(parent),
         m_dieButtons[static_cast<std::size_t>(index)] = button;
     }
 
-    m_rollAllButton = new QPushButton(QStringLiteral("Roll All"), this);
-    m_rollAllButton->setObjectName(QStringLiteral("RA"));
-    m_rollAllButton->setGeometry(rollAllRect);
-    m_rollAllButton->setFont(fonts::design(rollAllPoints, true));
-    m_rollAllButton->setAccessibleDescription(QStringLiteral("rolls all eight dice"));
-    connect(m_rollAllButton, &QPushButton::clicked, this, &MainWindow::rollAll);
+    auto *rollAll = new QPushButton(QStringLiteral("Roll All"), this);
+    rollAll->setObjectName(QStringLiteral("RA"));
+    rollAll->setGeometry(rollAllRect);
+    rollAll->setFont(fonts::design(rollAllPoints, true));
+    rollAll->setAccessibleDescription(QStringLiteral("rolls all eight dice"));
+    connect(rollAll, &QPushButton::clicked, this, &MainWindow::rollAll);
 
-    m_statRollerButton = new QPushButton(QStringLiteral("Character Stat Roller"), this);
-    m_statRollerButton->setObjectName(QStringLiteral("CharShow"));
-    m_statRollerButton->setGeometry(statRollerRect);
-    m_statRollerButton->setAccessibleDescription(QStringLiteral("opens its window"));
-    connect(m_statRollerButton, &QPushButton::clicked, this,
-            [this] { open(m_statRoller, [this] { return new StatRollerWindow(m_source); }); });
-
-    m_multiRollerButton = new QPushButton(QStringLiteral("Multiple Dice Roller"), this);
-    m_multiRollerButton->setObjectName(QStringLiteral("AdShow"));
-    m_multiRollerButton->setGeometry(multiRollerRect);
-    m_multiRollerButton->setAccessibleDescription(QStringLiteral("opens its window"));
-    connect(m_multiRollerButton, &QPushButton::clicked, this,
-            [this] { open(m_multiRoller, [this] { return new MultiRollerWindow(m_source); }); });
-
-    m_aboutButton = new QPushButton(QStringLiteral("About"), this);
-    m_aboutButton->setObjectName(QStringLiteral("AbShow"));
-    m_aboutButton->setGeometry(aboutRect);
-    m_aboutButton->setAccessibleDescription(QStringLiteral("opens the About window"));
-    connect(m_aboutButton, &QPushButton::clicked, this,
-            [this] { open(m_about, [] { return new AboutDialog; }); });
-
-    for (QPushButton *button :
-         {m_rollAllButton, m_statRollerButton, m_multiRollerButton, m_aboutButton})
-        button->setAutoDefault(false);
+    // The buttons that open the other windows, in tab order.
+    const struct
+    {
+        const char *name;
+        const char *caption;
+        QRect geometry;
+        const char *description;
+        WindowSlot *slot;
+    } windowButtons[] = {
+        {"CharShow", "Character Stat Roller", statRollerRect, "opens its window", &m_statRoller},
+        {"AdShow", "Multiple Dice Roller", multiRollerRect, "opens its window", &m_multiRoller},
+        {"AbShow", "About", aboutRect, "opens the About window", &m_about},
+    };
+    for (const auto &w : windowButtons) {
+        auto *button = new QPushButton(QString::fromLatin1(w.caption), this);
+        button->setObjectName(QString::fromLatin1(w.name));
+        button->setGeometry(w.geometry);
+        button->setAccessibleDescription(QString::fromLatin1(w.description));
+        connect(button, &QPushButton::clicked, this, [slot = w.slot] { slot->open(); });
+    }
 
     fonts::pinToControls(this);
     m_dieButtons[0]->setFocus();
 }
-
-MainWindow::~MainWindow() = default;
 
 QPushButton *MainWindow::dieButton(short index) const
 {
@@ -131,11 +129,4 @@ void MainWindow::rollAll()
                 m_dieButtons[static_cast<std::size_t>(d.index)]->text());
         return results.join(QStringLiteral(", "));
     });
-}
-
-void MainWindow::open(std::unique_ptr<WindowSlot> &slot, WindowSlot::Maker maker)
-{
-    if (!slot)
-        slot = std::make_unique<WindowSlot>(std::move(maker));
-    slot->open();
 }

@@ -3,13 +3,12 @@
 
 #pragma once
 
-#include "source.h"
-#include "windowslot.h"
+#include "app/windowslot.h"
+#include "dice/source.h"
 
 #include <QWidget>
 
 #include <array>
-#include <memory>
 
 class QPushButton;
 
@@ -24,7 +23,6 @@ public:
     // Every die on this window, and on the windows it opens, draws from `source`,
     // which must outlive the window.
     explicit MainWindow(dice::Source &source, QWidget *parent = nullptr);
-    ~MainWindow() override;
 
     // Rolls the die button with index `index` (0 to 5, 8, 9) with one draw and writes the
     // result as its caption. Any other index does nothing and takes no draw.
@@ -36,15 +34,9 @@ public:
     QPushButton *dieButton(short index) const;
 
 private:
-    void open(std::unique_ptr<WindowSlot> &slot, WindowSlot::Maker maker);
-
     dice::Source &m_source;
-    std::array<QPushButton *, 10> m_dieButtons{};
-    QPushButton *m_rollAllButton = nullptr;
-    QPushButton *m_statRollerButton = nullptr;
-    QPushButton *m_multiRollerButton = nullptr;
-    QPushButton *m_aboutButton = nullptr;
-    std::unique_ptr<WindowSlot> m_statRoller;
-    std::unique_ptr<WindowSlot> m_multiRoller;
-    std::unique_ptr<WindowSlot> m_about;
+    std::array<QPushButton *, 10> m_dieButtons{}; // by index; 6 and 7 stay null
+    WindowSlot m_statRoller;
+    WindowSlot m_multiRoller;
+    WindowSlot m_about;
 };

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Quandrel developers
 
-#include "startup.h"
+#include "app/startup.h"
 
-#include "accessibility.h"
-#include "assets.h"
-#include "fonts.h"
-#include "programstyle.h"
-#include "version.h"
+#include "app/accessibility.h"
+#include "app/programstyle.h"
+#include "app/version.h"
+#include "ui/assets.h"
+#include "ui/fonts.h"
 
 #include <QApplication>
 #include <QStyle>

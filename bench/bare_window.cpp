@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: The Quandrel developers
 //
 // The baseline: a bare Qt window of the main window's size, reporting its first paint.
-#include "firstpaint.h"
+#include "bench/firstpaint.h"
 
 #include <QApplication>
 

@@ -2,9 +2,9 @@
 // SPDX-FileCopyrightText: The Quandrel developers
 //
 // The cost of a draw and of a face, per die kind, against the raw engine call.
-#include "faces.h"
-#include "ratio.h"
-#include "source.h"
+#include "bench/ratio.h"
+#include "dice/faces.h"
+#include "dice/source.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,12 +5,12 @@
 // the stat roller, and a 999-die request; each against the raw engine calls for the same
 // number of draws. And the growth of the resident set over 2 000 openings and closings of
 // each secondary window, through the main window's buttons.
-#include "mainwindow.h"
-#include "multirollerwindow.h"
-#include "procstatus.h"
-#include "startup.h"
-#include "ratio.h"
-#include "statrollerwindow.h"
+#include "app/mainwindow.h"
+#include "app/startup.h"
+#include "bench/procstatus.h"
+#include "bench/ratio.h"
+#include "multiroller/multirollerwindow.h"
+#include "statroller/statrollerwindow.h"
 
 #include <QApplication>
 #include <QComboBox>

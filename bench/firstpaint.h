@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "procstatus.h"
+#include "bench/procstatus.h"
 
 #include <QEvent>
 #include <QObject>

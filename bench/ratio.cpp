@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Quandrel developers
 
-#include "ratio.h"
+#include "bench/ratio.h"
 
 #include <benchmark/benchmark.h>
 

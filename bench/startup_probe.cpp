@@ -2,9 +2,9 @@
 // SPDX-FileCopyrightText: The Quandrel developers
 //
 // Quandrel's start-up, exactly as main() does it, reporting its first paint.
-#include "firstpaint.h"
-#include "mainwindow.h"
-#include "startup.h"
+#include "app/mainwindow.h"
+#include "app/startup.h"
+#include "bench/firstpaint.h"
 
 #include <QApplication>
 

@@ -3,7 +3,7 @@
 //
 // A second baseline: the bare window with one line of text, which is enough to start the
 // font system. It shows how much of any window's start-up is the fonts.
-#include "firstpaint.h"
+#include "bench/firstpaint.h"
 
 #include <QApplication>
 

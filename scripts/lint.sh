@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 scripts/deps.sh lint
 build=${1:-build/test}
 [[ -f "$build/compile_commands.json" ]] || { echo "lint: configure $build first" >&2; exit 2; }
-mapfile -t sources < <(git ls-files 'dice/*.cpp' 'stats/*.cpp' 'multiroll/*.cpp' \
+mapfile -t sources < <(git ls-files 'dice/*.cpp' 'statroller/*.cpp' 'multiroller/*.cpp' \
   'about/*.cpp' 'ui/*.cpp' 'app/*.cpp')
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT

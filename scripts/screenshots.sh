@@ -46,6 +46,6 @@ shot() {
 # Without a window manager the windows open at the top left; the buttons of the main
 # window's bottom row are at y = 172.
 shot main.png Quandrel
-shot stat-roller.png "Character Stat Roller" 128 172
-shot multiple-roller.png "Muliple Dice Roller" 544 172
+shot statroller.png "Character Stat Roller" 128 172
+shot multiroller.png "Muliple Dice Roller" 544 172
 shot about.png "About Quandrel" 336 172

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Quandrel developers
 
-#include "assets.h"
+#include "ui/assets.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -1,19 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Quandrel developers
 
-#include "mainwindow.h"
-#include "multirollerwindow.h"
-#include "scriptedsource.h"
-#include "startup.h"
-#include "statrollerwindow.h"
-#include "widgettest.h"
+#include "app/mainwindow.h"
+#include "multiroller/multirollerwindow.h"
+#include "statroller/statrollerwindow.h"
+#include "support/programend.h"
+#include "support/scriptedsource.h"
+#include "support/widgettest.h"
 
 #include <QComboBox>
-#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
 #include <QTest>
 
 Q_DECLARE_METATYPE(QAccessible::Role)
@@ -26,25 +24,15 @@ private slots:
     void initTestCase() { setUpProgram(); }
     void cleanup() { flushDeletes(); }
 
-    void identity();
     void startsAsDesigned();
     void geometry_data();
     void geometry();
     void tabOrder();
-    void fonts();
-    void controlsStayPutWhenResized();
 
-    void singleRoll_data();
-    void singleRoll();
-    void rollAll_data();
-    void rollAll();
-    void rollAllTakesEightDrawsInOrder();
-    void indexWithoutDieDoesNothing();
-    void singleRollChangesOnlyItsButton();
-
+    void rolls_data();
+    void rolls();
     void freshRunKnownAnswers_data();
     void freshRunKnownAnswers();
-    void rollElsewhereShiftsTheSequence();
 
     void windowButtonKeepsItsWindow_data();
     void windowButtonKeepsItsWindow();
@@ -53,26 +41,28 @@ private slots:
 };
 
 namespace {
-const QStringList initialCaptions = {"4", "6", "8", "10", "12", "20", "%", "100"};
 
-QStringList captions(const MainWindow &window)
+// The die buttons' captions, in Roll All order, joined by blanks.
+QString captions(const MainWindow &window)
 {
     QStringList list;
-    for (short i : dieIndexes)
-        list << window.dieButton(i)->text();
-    return list;
+    for (const TestDie &d : testDice)
+        list << window.dieButton(d.index)->text();
+    return list.join(' ');
 }
-} // namespace
 
-void TestMainWindow::identity()
+const QString initialCaptions = QStringLiteral("4 6 8 10 12 20 % 100");
+
+// Every text a window shows, control by control.
+QStringList texts(const QWidget *window)
 {
-    QCOMPARE(QApplication::applicationName(), QStringLiteral("Quandrel"));
-    QCOMPARE(QApplication::applicationVersion(), QStringLiteral("1.7.0"));
-    QCOMPARE(QApplication::desktopFileName(), QStringLiteral("org.quandrel.Quandrel"));
-    QCOMPARE(QApplication::windowIcon().availableSizes(),
-             (QList<QSize>{QSize(16, 16), QSize(24, 24), QSize(32, 32), QSize(48, 48),
-                           QSize(64, 64), QSize(128, 128)}));
+    QStringList shown;
+    for (const QWidget *w : window->findChildren<QWidget *>())
+        shown << caption(w);
+    return shown;
 }
+
+} // namespace
 
 void TestMainWindow::startsAsDesigned()
 {
@@ -84,38 +74,45 @@ void TestMainWindow::startsAsDesigned()
     QCOMPARE(window.size(), QSize(675, 193));
     QCOMPARE(captions(window), initialCaptions);
     QCOMPARE(QApplication::focusWidget(), window.dieButton(0));
-    QVERIFY(!window.windowIcon().isNull());
     QCOMPARE(source.taken(), 0u);
     QCOMPARE(accessibleText(&window, QAccessible::Name), QStringLiteral("Quandrel"));
+    // The other windows are made when first asked for, not before.
+    QCOMPARE(QApplication::topLevelWidgets(), QWidgetList{&window});
+    // What the desktop is told: the program's name and version, its desktop entry, and an
+    // icon in every size a window or a task bar asks for.
+    QCOMPARE(QApplication::applicationName(), window.windowTitle());
+    QCOMPARE(QApplication::applicationVersion(), QStringLiteral("1.7.0"));
+    QCOMPARE(QApplication::desktopFileName(), QStringLiteral("org.quandrel.Quandrel"));
+    QCOMPARE(window.windowIcon().availableSizes(),
+             (QList<QSize>{QSize(16, 16), QSize(24, 24), QSize(32, 32), QSize(48, 48),
+                           QSize(64, 64), QSize(128, 128)}));
 }
 
 void TestMainWindow::geometry_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("pixels");
-    QTest::newRow("d4") << "Die0" << QRect(8, 8, 73, 113);
-    QTest::newRow("d6") << "Die1" << QRect(88, 8, 73, 113);
-    QTest::newRow("d8") << "Die2" << QRect(168, 8, 73, 113);
-    QTest::newRow("d10") << "Die3" << QRect(248, 8, 73, 113);
-    QTest::newRow("d12") << "Die4" << QRect(328, 8, 73, 113);
-    QTest::newRow("d20") << "Die5" << QRect(408, 8, 73, 113);
-    QTest::newRow("percentile") << "Die8" << QRect(488, 8, 73, 113);
-    QTest::newRow("d100, wider") << "Die9" << QRect(568, 8, 97, 113);
-    QTest::newRow("Roll All") << "RA" << QRect(8, 128, 657, 25);
-    QTest::newRow("stat roller") << "CharShow" << QRect(8, 160, 241, 25);
-    QTest::newRow("About") << "AbShow" << QRect(256, 160, 161, 25);
-    QTest::newRow("multiple roller") << "AdShow" << QRect(424, 160, 241, 25);
+    geometryColumns();
+    // clang-format off
+    QTest::newRow("d4") << "Die0" << QRect(8, 8, 73, 113) << 13.5 << false;
+    QTest::newRow("d6") << "Die1" << QRect(88, 8, 73, 113) << 13.5 << false;
+    QTest::newRow("d8") << "Die2" << QRect(168, 8, 73, 113) << 13.5 << false;
+    QTest::newRow("d10") << "Die3" << QRect(248, 8, 73, 113) << 13.5 << false;
+    QTest::newRow("d12") << "Die4" << QRect(328, 8, 73, 113) << 13.5 << false;
+    QTest::newRow("d20") << "Die5" << QRect(408, 8, 73, 113) << 13.5 << false;
+    QTest::newRow("percentile") << "Die8" << QRect(488, 8, 73, 113) << 13.5 << false;
+    QTest::newRow("d100, wider") << "Die9" << QRect(568, 8, 97, 113) << 13.5 << false;
+    QTest::newRow("Roll All") << "RA" << QRect(8, 128, 657, 25) << 12.0 << true;
+    QTest::newRow("stat roller") << "CharShow" << QRect(8, 160, 241, 25) << 8.25 << false;
+    QTest::newRow("About") << "AbShow" << QRect(256, 160, 161, 25) << 8.25 << false;
+    QTest::newRow("multiple roller") << "AdShow" << QRect(424, 160, 241, 25) << 8.25 << false;
+    // clang-format on
 }
 
 void TestMainWindow::geometry()
 {
-    QFETCH(QString, name);
-    QFETCH(QRect, pixels);
     ScriptedSource source;
     MainWindow window(source);
-    auto *control = window.findChild<QWidget *>(name);
-    QVERIFY(control);
-    QCOMPARE(control->geometry(), pixels);
+    window.show();
+    checkPlace(&window);
 }
 
 void TestMainWindow::tabOrder()
@@ -134,240 +131,142 @@ void TestMainWindow::tabOrder()
     QCOMPARE(seen, expected);
 }
 
-void TestMainWindow::fonts()
+void TestMainWindow::rolls_data()
 {
-    ScriptedSource source;
-    MainWindow window(source);
-    const QFont die = window.dieButton(9)->font();
-    // The design family maps to its installed metric-compatible substitute, and where
-    // only that is installed the fonts name it directly.
-    QCOMPARE(QFont::substitute(QStringLiteral("MS Sans Serif")).toLower(),
-             QStringLiteral("liberation sans"));
-    QCOMPARE(die.family(), QStringLiteral("Liberation Sans"));
-    QCOMPARE(die.pointSizeF(), 13.5);
-    QVERIFY(!die.bold());
-    const QFont rollAll = child<QPushButton>(window, "RA")->font();
-    QCOMPARE(rollAll.pointSizeF(), 12.0);
-    QVERIFY(rollAll.bold());
-    // The design family resolves to the installed metric-compatible one.
-    QCOMPARE(QFontInfo(die).family(), QStringLiteral("Liberation Sans"));
-}
-
-void TestMainWindow::controlsStayPutWhenResized()
-{
-    ScriptedSource source;
-    MainWindow window(source);
-    window.show();
-    const QRect before = window.dieButton(9)->geometry();
-    window.resize(1200, 700);
-    QCOMPARE(window.dieButton(9)->geometry(), before);
-    window.resize(300, 100); // too small: the controls are cut off, not moved
-    QCOMPARE(window.dieButton(9)->geometry(), before);
-    QCOMPARE(child<QPushButton>(window, "AdShow")->geometry(), QRect(424, 160, 241, 25));
-}
-
-void TestMainWindow::singleRoll_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<float>("draw");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<int>("key"); // 0: a mouse click
+    // Actions: "cN" clicks the die button with index N, "eN" and "kN" press Enter and keypad
+    // Enter on it, "all" clicks Roll All, "rN" asks for index N to be rolled. Then the
+    // captions shown, the draws taken and what a screen reader heard.
+    QTest::addColumn<QString>("actions");
+    QTest::addColumn<QList<float>>("draws");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("taken");
+    QTest::addColumn<QStringList>("heard");
     const float top = largestDraw;
-    QTest::newRow("d4 least") << 0 << 0.0f << "1" << 0;
-    QTest::newRow("d4 greatest") << 0 << top << "4" << 0;
-    QTest::newRow("d6 greatest") << 1 << top << "6" << 0;
-    QTest::newRow("d8 greatest") << 2 << top << "8" << 0;
-    QTest::newRow("d10 least shows 0") << 3 << 0.0f << "0" << 0;
-    QTest::newRow("d10 greatest shows 9") << 3 << top << "9" << 0;
-    QTest::newRow("d12 greatest") << 4 << top << "12" << 0;
-    QTest::newRow("d20 greatest") << 5 << top << "20" << 0;
-    QTest::newRow("percentile least shows 00") << 8 << 0.0f << "00" << 0;
-    QTest::newRow("percentile greatest") << 8 << top << "90" << 0;
-    QTest::newRow("percentile forty") << 8 << 0.4f << "40" << 0;
-    QTest::newRow("d100 least") << 9 << 0.0f << "1" << 0;
-    QTest::newRow("d100 greatest") << 9 << top << "100" << 0;
-    QTest::newRow("d6 by Enter on it") << 1 << top << "6" << int(Qt::Key_Return);
-    QTest::newRow("percentile by keypad Enter") << 8 << 0.0f << "00" << int(Qt::Key_Enter);
+    const QList<float> least(8, 0.0f);
+    const QString leastAll = "d4: 1, d6: 1, d8: 1, d10: 1, d12: 1, d20: 1, percentile: 00, d100: 1";
+    // clang-format off
+    QTest::newRow("d4 least") << "c0" << QList{0.0f} << "1 6 8 10 12 20 % 100" << 1 << QStringList{"four-sided die: 1"};
+    QTest::newRow("d4 greatest") << "c0" << QList{top} << "4 6 8 10 12 20 % 100" << 1 << QStringList{"four-sided die: 4"};
+    QTest::newRow("d6 greatest") << "c1" << QList{top} << "4 6 8 10 12 20 % 100" << 1 << QStringList{"six-sided die: 6"};
+    QTest::newRow("d8 greatest") << "c2" << QList{top} << "4 6 8 10 12 20 % 100" << 1 << QStringList{"eight-sided die: 8"};
+    QTest::newRow("d10 least shows 0") << "c3" << QList{0.0f} << "4 6 8 0 12 20 % 100" << 1 << QStringList{"ten-sided die: 0"};
+    QTest::newRow("d10 greatest shows 9") << "c3" << QList{top} << "4 6 8 9 12 20 % 100" << 1 << QStringList{"ten-sided die: 9"};
+    QTest::newRow("d12 greatest") << "c4" << QList{top} << "4 6 8 10 12 20 % 100" << 1 << QStringList{"twelve-sided die: 12"};
+    QTest::newRow("d20 greatest") << "c5" << QList{top} << "4 6 8 10 12 20 % 100" << 1 << QStringList{"twenty-sided die: 20"};
+    QTest::newRow("percentile least shows 00") << "c8" << QList{0.0f} << "4 6 8 10 12 20 00 100" << 1 << QStringList{"percentile tens die: 00"};
+    QTest::newRow("percentile greatest") << "c8" << QList{top} << "4 6 8 10 12 20 90 100" << 1 << QStringList{"percentile tens die: 90"};
+    QTest::newRow("percentile forty") << "c8" << QList{0.4f} << "4 6 8 10 12 20 40 100" << 1 << QStringList{"percentile tens die: 40"};
+    QTest::newRow("d100 least") << "c9" << QList{0.0f} << "4 6 8 10 12 20 % 1" << 1 << QStringList{"hundred-sided die: 1"};
+    QTest::newRow("d100 greatest") << "c9" << QList{top} << "4 6 8 10 12 20 % 100" << 1 << QStringList{"hundred-sided die: 100"};
+    QTest::newRow("d6 by Enter on it") << "e1" << QList{0.0f} << "4 1 8 10 12 20 % 100" << 1 << QStringList{"six-sided die: 1"};
+    QTest::newRow("percentile by keypad Enter") << "k8" << QList{0.0f} << "4 6 8 10 12 20 00 100" << 1 << QStringList{"percentile tens die: 00"};
+    QTest::newRow("Roll All least, twice: d10 shows 1, heard twice") << "all all" << least + least << "1 1 1 1 1 1 00 1" << 16 << QStringList{leastAll, leastAll};
+    QTest::newRow("Roll All greatest: d10 shows 10") << "all" << QList<float>(8, top) << "4 6 8 10 12 20 90 100" << 8 << QStringList{"d4: 4, d6: 6, d8: 8, d10: 10, d12: 12, d20: 20, percentile: 90, d100: 100"};
+    QTest::newRow("Roll All gives draw k to the k-th die") << "all" << QList{0.0f, top, 0.0f, top, 0.0f, top, 0.0f, top} << "1 6 1 10 1 20 00 100" << 8 << QStringList{"d4: 1, d6: 6, d8: 1, d10: 10, d12: 1, d20: 20, percentile: 00, d100: 100"};
+    QTest::newRow("a roll after Roll All changes its button only") << "all c5" << least + QList{top} << "1 1 1 1 1 20 00 1" << 9 << QStringList{leastAll, "twenty-sided die: 20"};
+    QTest::newRow("an index without a die does nothing") << "r-1 r6 r7 r10 r32767" << QList<float>() << initialCaptions << 0 << QStringList();
+    // clang-format on
 }
 
-void TestMainWindow::singleRoll()
+void TestMainWindow::rolls()
 {
-    QFETCH(int, index);
-    QFETCH(float, draw);
-    QFETCH(QString, caption);
-    QFETCH(int, key);
-    ScriptedSource source({draw});
+    QFETCH(QString, actions);
+    QFETCH(QList<float>, draws);
+    QFETCH(QString, shown);
+    QFETCH(int, taken);
+    QFETCH(QStringList, heard);
+    ScriptedSource source({draws.begin(), draws.end()});
     MainWindow window(source);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     const Announcements announcements;
-    QPushButton *button = window.dieButton(static_cast<short>(index));
-    if (key) {
-        button->setFocus();
-        QTest::keyClick(button, Qt::Key(key),
-                        key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-    } else {
-        QTest::mouseClick(button, Qt::LeftButton);
+    for (const QString &action : actions.split(' ')) {
+        const auto index = action.mid(1).toShort();
+        QPushButton *button = window.dieButton(index);
+        if (action == QLatin1String("all")) {
+            QTest::mouseClick(child<QPushButton>(window, "RA"), Qt::LeftButton);
+        } else if (action.startsWith('r')) {
+            window.rollDie(index);
+            QVERIFY(!button);
+        } else if (action.startsWith('c')) {
+            QTest::mouseClick(button, Qt::LeftButton);
+        } else {
+            const bool keypad = action.startsWith('k');
+            button->setFocus();
+            QTest::keyClick(button, keypad ? Qt::Key_Enter : Qt::Key_Return,
+                            keypad ? Qt::KeypadModifier : Qt::NoModifier);
+        }
     }
-    QCOMPARE(window.dieButton(static_cast<short>(index))->text(), caption);
-    QCOMPARE(accessibleText(button, QAccessible::Name), caption);
-    QCOMPARE(source.taken(), 1u);
-    QCOMPARE(announcements.heard,
-             QStringList{accessibleText(button, QAccessible::Description) + ": " + caption});
-}
-
-void TestMainWindow::rollAll_data()
-{
-    QTest::addColumn<float>("draw");
-    QTest::addColumn<QStringList>("expected");
-    QTest::newRow("least draws: d10 shows 1")
-        << 0.0f << QStringList{"1", "1", "1", "1", "1", "1", "00", "1"};
-    QTest::newRow("greatest draws: d10 shows 10")
-        << largestDraw << QStringList{"4", "6", "8", "10", "12", "20", "90", "100"};
-}
-
-void TestMainWindow::rollAll()
-{
-    QFETCH(float, draw);
-    QFETCH(QStringList, expected);
-    ScriptedSource source(std::vector<float>(16, draw));
-    MainWindow window(source);
-    window.show();
-    const Announcements announcements;
-    QStringList spoken;
-    const QStringList kinds = {"d4", "d6", "d8", "d10", "d12", "d20", "percentile", "d100"};
-    for (int i = 0; i < 8; ++i)
-        spoken << kinds[i] + ": " + expected[i];
-    // The same faces twice are heard twice.
-    for (int click = 0; click < 2; ++click) {
-        QTest::mouseClick(child<QPushButton>(window, "RA"), Qt::LeftButton);
-        QCOMPARE(captions(window), expected);
-    }
-    QCOMPARE(announcements.heard, QStringList(2, spoken.join(", ")));
-}
-
-void TestMainWindow::rollAllTakesEightDrawsInOrder()
-{
-    // Draw k lands on the k-th die of the order 0, 1, 2, 3, 4, 5, 8, 9.
-    ScriptedSource source(
-        {0.0f, largestDraw, 0.0f, largestDraw, 0.0f, largestDraw, 0.0f, largestDraw});
-    MainWindow window(source);
-    window.show();
-    QTest::mouseClick(child<QPushButton>(window, "RA"), Qt::LeftButton);
-    QCOMPARE(source.taken(), 8u);
-    QCOMPARE(captions(window), (QStringList{"1", "6", "1", "10", "1", "20", "00", "100"}));
-}
-
-void TestMainWindow::indexWithoutDieDoesNothing()
-{
-    ScriptedSource source;
-    MainWindow window(source);
-    for (short index : {short(-1), short(6), short(7), short(10), short(32767)}) {
-        window.rollDie(index);
-        QVERIFY(!window.dieButton(index));
-    }
-    QCOMPARE(source.taken(), 0u);
-    QCOMPARE(captions(window), initialCaptions);
-}
-
-void TestMainWindow::singleRollChangesOnlyItsButton()
-{
-    ScriptedSource source({0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, largestDraw});
-    MainWindow window(source);
-    window.rollAll();
-    QStringList expected = captions(window);
-    window.rollDie(5); // the ninth draw
-    expected[5] = QStringLiteral("20");
-    QCOMPARE(captions(window), expected);
+    QCOMPARE(captions(window), shown);
+    QCOMPARE(int(source.taken()), taken);
+    QCOMPARE(announcements.heard, heard);
+    for (const TestDie &d : testDice)
+        QCOMPARE(accessibleText(window.dieButton(d.index), QAccessible::Name),
+                 window.dieButton(d.index)->text());
 }
 
 void TestMainWindow::freshRunKnownAnswers_data()
 {
-    // Clicks on die buttons (by index) or on Roll All (-1), and each clicked button's
-    // caption after its click, from the program's own never-seeded source.
-    QTest::addColumn<QList<int>>("clicks");
+    // Clicks on die buttons (by index), on Roll All ("all") or on the stat roller's second
+    // Re-Roll ("row 2"), from the program's own never-seeded source, and what each click
+    // shows: the clicked die's caption, all eight, or the row's faces and total.
+    QTest::addColumn<QStringList>("clicks");
     QTest::addColumn<QStringList>("shown");
-    QTest::newRow("the first Roll All of a run")
-        << QList<int>{-1} << QStringList{"4 1 8 9 2 20 90 23"};
-    QTest::newRow("single rolls, then Roll All")
-        << QList<int>{9, 3, 3, 8, 0, 9, -1}
-        << QStringList{"82", "1", "9", "80", "1", "97", "4 2 6 4 2 11 20 19"};
+    // clang-format off
+    QTest::newRow("the first Roll All of a run") << QStringList{"all"} << QStringList{"4 1 8 9 2 20 90 23"};
+    QTest::newRow("single rolls, then Roll All") << QStringList{"9", "3", "3", "8", "0", "9", "all"} << QStringList{"82", "1", "9", "80", "1", "97", "4 2 6 4 2 11 20 19"};
+    QTest::newRow("d100 twice: draws 1 and 2") << QStringList{"9", "9"} << QStringList{"82", "14"};
+    QTest::newRow("a stat row between takes draws 2 to 5") << QStringList{"9", "row 2", "9"} << QStringList{"82", "1 6 6 1 13", "97"};
+    // clang-format on
 }
 
 void TestMainWindow::freshRunKnownAnswers()
 {
-    QFETCH(QList<int>, clicks);
+    QFETCH(QStringList, clicks);
     QFETCH(QStringList, shown);
     dice::MersenneSource source;
     MainWindow window(source);
     window.show();
     QStringList seen;
-    for (int index : clicks) {
-        if (index < 0) {
+    for (const QString &click : clicks) {
+        if (click == QLatin1String("all")) {
             QTest::mouseClick(child<QPushButton>(window, "RA"), Qt::LeftButton);
-            seen << captions(window).join(' ');
+            seen << captions(window);
+        } else if (click == QLatin1String("row 2")) {
+            QTest::mouseClick(child<QPushButton>(window, "CharShow"), Qt::LeftButton);
+            auto *stats = shownWindow<StatRollerWindow>("CharStat");
+            QTest::mouseClick(stats->reRollButton(1), Qt::LeftButton);
+            QStringList row;
+            for (int j = 0; j < 4; ++j)
+                row << stats->faceLabel(1, j)->text();
+            seen << (row << stats->totalLabel(1)->text()).join(' ');
+            closeWindowsBut(&window);
         } else {
-            QTest::mouseClick(window.dieButton(short(index)), Qt::LeftButton);
-            seen << window.dieButton(short(index))->text();
+            QPushButton *die = window.dieButton(click.toShort());
+            QTest::mouseClick(die, Qt::LeftButton);
+            seen << die->text();
         }
     }
     QCOMPARE(seen, shown);
 }
-
-void TestMainWindow::rollElsewhereShiftsTheSequence()
-{
-    const auto secondD100 = [](bool rollStatsBetween) {
-        dice::MersenneSource source;
-        MainWindow window(source);
-        window.show();
-        QTest::mouseClick(window.dieButton(9), Qt::LeftButton);
-        if (rollStatsBetween) {
-            QTest::mouseClick(child<QPushButton>(window, "CharShow"), Qt::LeftButton);
-            auto *stats = shownWindow<StatRollerWindow>("CharStat");
-            QTest::mouseClick(stats->reRollButton(1), Qt::LeftButton);
-            closeWindowsBut(&window);
-        }
-        QTest::mouseClick(window.dieButton(9), Qt::LeftButton);
-        return window.dieButton(9)->text();
-    };
-    // Plain run: draws 1 and 2 go to the d100. With a stat row between, draw 6 does.
-    QCOMPARE(secondD100(false), QStringLiteral("14"));
-    QCOMPARE(secondD100(true), QStringLiteral("97"));
-}
-
-namespace {
-
-// Every text a window shows, control by control.
-QStringList texts(const QWidget *window)
-{
-    QStringList shown;
-    for (const QWidget *w : window->findChildren<QWidget *>())
-        shown << caption(w);
-    return shown;
-}
-
-} // namespace
 
 void TestMainWindow::windowButtonKeepsItsWindow_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("roll"); // the button in the window that rolls, if any
-    QTest::newRow("Character Stat Roller") << "CharShow"
-                                           << "CharStat"
-                                           << "Command1";
-    QTest::newRow("Multiple Dice Roller") << "AdShow"
-                                          << "ADDice"
-                                          << "Roll";
-    QTest::newRow("About") << "AbShow"
-                           << "About"
-                           << "";
+    // clang-format off
+    QTest::newRow("Character Stat Roller") << "CharShow" << "CharStat" << "Command1";
+    QTest::newRow("Multiple Dice Roller") << "AdShow" << "ADDice" << "Roll";
+    QTest::newRow("About") << "AbShow" << "About" << "";
+    // clang-format on
 }
 
 void TestMainWindow::windowButtonKeepsItsWindow()
 {
-    // A second click leaves the open window and what it shows; once closed, the window
-    // opens afresh.
+    // A second click leaves the open window and what it shows, and brings it back from
+    // minimised; once closed, the window opens afresh. With the window open, closing the
+    // main window leaves the program running until that window closes too.
     QFETCH(QString, button);
     QFETCH(QString, window);
     QFETCH(QString, roll);
@@ -390,16 +289,19 @@ void TestMainWindow::windowButtonKeepsItsWindow()
     const QStringList rolled = texts(first);
     QVERIFY(roll.isEmpty() || rolled != fresh);
 
+    first->showMinimized();
     click();
     QCOMPARE(shownWindow(qPrintable(window)), first.data());
+    QVERIFY(!first->isMinimized());
     QCOMPARE(texts(first), rolled);
 
     first->close();
     flushDeletes();
     QVERIFY(first.isNull());
     click();
-    QCOMPARE(texts(shownWindow(qPrintable(window))), fresh);
-    closeWindowsBut(&main);
+    QWidget *again = shownWindow(qPrintable(window));
+    QCOMPARE(texts(again), fresh);
+    QVERIFY(runsOnUntilLastWindowCloses(&main, again, [again] { again->close(); }));
 }
 
 void TestMainWindow::everyControlIsHeard_data()
@@ -418,15 +320,14 @@ void TestMainWindow::everyControlIsHeard_data()
             << window << control << role << name << description;
     };
     row("Main", "", A::Window, "Quandrel", "");
-    const char *kinds[] = {"four",   "six",    "eight",           "ten",
-                           "twelve", "twenty", "percentile tens", "hundred"};
-    for (int i = 0; i < 8; ++i)
-        row("Main", QStringLiteral("Die%1").arg(dieIndexes[i]), A::Button, initialCaptions[i],
-            QString::fromLatin1(kinds[i]) + (i == 6 ? " die" : "-sided die"));
+    for (const TestDie &d : testDice)
+        row("Main", QStringLiteral("Die%1").arg(d.index), A::Button, d.caption, d.kind);
+    // clang-format off
     row("Main", "RA", A::Button, "Roll All", "rolls all eight dice");
     row("Main", "CharShow", A::Button, "Character Stat Roller", "opens its window");
     row("Main", "AdShow", A::Button, "Multiple Dice Roller", "opens its window");
     row("Main", "AbShow", A::Button, "About", "opens the About window");
+    // clang-format on
 
     row("CharStat", "", A::Window, "Character Stat Roller", "");
     for (int k = 1; k <= 6; ++k) {
@@ -438,6 +339,7 @@ void TestMainWindow::everyControlIsHeard_data()
         row("CharStat", QStringLiteral("RRol%1").arg(k - 1), A::Button, "Re-Roll",
             QStringLiteral("Re-roll row %1").arg(k));
     }
+    // clang-format off
     row("CharStat", "Command1", A::Button, "Roll All", "rolls all six rows");
 
     row("ADDice", "", A::Window, "Muliple Dice Roller", "");
@@ -449,12 +351,12 @@ void TestMainWindow::everyControlIsHeard_data()
     row("About", "", A::Dialog, "About Quandrel", "Quandrel. Version 1.7.0");
     row("About", "cmdOK", A::Button, "OK", "closes the About window");
     row("About", "picIcon0", A::Graphic, "Program icon", "a red die with a yellow 7");
-    row("About", "lblDescription", A::StaticText, "Designed and programmed by the Quandrel authors",
-        "credit");
+    row("About", "lblDescription", A::StaticText, "Designed and programmed by the Quandrel authors", "credit");
     row("About", "lblDisclaimer", A::StaticText, "", "empty");
     row("About", "lblTitle", A::StaticText, "Quandrel", "program");
     row("About", "lblVersion", A::StaticText, "Version 1.7.0", "version");
     row("About", "picIcon1", A::Graphic, "Die icon", "the red die, its 7 outlined");
+    // clang-format on
 }
 
 void TestMainWindow::everyControlIsHeard()

@@ -8,14 +8,14 @@
 //
 // On a mismatch the rendering and a difference image are written next to the build and
 // their paths printed. QUANDREL_UPDATE_PIXELS=1 writes the renderings as new references.
-#include "aboutdialog.h"
-#include "fonts.h"
-#include "mainwindow.h"
-#include "multirollerwindow.h"
-#include "palette.h"
-#include "scriptedsource.h"
-#include "statrollerwindow.h"
-#include "widgettest.h"
+#include "about/aboutdialog.h"
+#include "app/mainwindow.h"
+#include "multiroller/multirollerwindow.h"
+#include "statroller/statrollerwindow.h"
+#include "support/scriptedsource.h"
+#include "support/widgettest.h"
+#include "ui/fonts.h"
+#include "ui/palette.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -3,11 +3,12 @@
 //
 // A seeded random user: thousands of clicks, keys, typed and pasted texts across all four
 // windows, checking after every action what a user can see.
-#include "aboutdialog.h"
-#include "mainwindow.h"
-#include "multirollerwindow.h"
-#include "statrollerwindow.h"
-#include "widgettest.h"
+#include "about/aboutdialog.h"
+#include "app/mainwindow.h"
+#include "multiroller/multirollerwindow.h"
+#include "statroller/statrollerwindow.h"
+#include "support/statboard.h"
+#include "support/widgettest.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -120,9 +121,9 @@ void TestRandomUser::noteStatsPress(StatRollerWindow *stats, const QWidget *pres
     }
     if (pressed == stats->rollAllButton())
         m_rowRolled.fill(true);
-    for (short k = 1; k <= 6; ++k)
-        if (pressed == stats->reRollButton(k))
-            m_rowRolled[std::size_t(k - 1)] = true;
+    for (int row = 0; row < 6; ++row)
+        if (pressed == stats->reRollButton(row))
+            m_rowRolled[std::size_t(row)] = true;
 }
 
 void TestRandomUser::act()
@@ -134,7 +135,7 @@ void TestRandomUser::act()
     switch (m_random() % 14) {
     case 0:
     case 1: {
-        QPushButton *die = m_main->dieButton(dieIndexes[m_random() % 8]);
+        QPushButton *die = m_main->dieButton(testDice[m_random() % 8].index);
         noteMainPress(die);
         QTest::mouseClick(die, Qt::LeftButton);
         break;
@@ -150,9 +151,8 @@ void TestRandomUser::act()
     }
     case 4:
         if (stats) {
-            QPushButton *button = m_random() % 7 == 0
-                                      ? stats->rollAllButton()
-                                      : stats->reRollButton(short(m_random() % 6 + 1));
+            QPushButton *button = m_random() % 7 == 0 ? stats->rollAllButton()
+                                                      : stats->reRollButton(int(m_random() % 6));
             noteStatsPress(stats, button);
             QTest::mouseClick(button, Qt::LeftButton);
         }
@@ -214,24 +214,21 @@ void TestRandomUser::checkWhatTheUserSees()
     static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
 
     // Main window captions: a legal face of each die, or its label.
-    const short *dice = dieIndexes;
-    const int sides[] = {4, 6, 8, 10, 12, 20, 10, 100};
-    const QStringList labels = {"4", "6", "8", "10", "12", "20", "%", "100"};
-    for (int i = 0; i < 8; ++i) {
-        const QString text = m_main->dieButton(dice[i])->text();
-        if (text == labels[i])
+    for (const TestDie &d : testDice) {
+        const QString text = m_main->dieButton(d.index)->text();
+        if (text == QLatin1String(d.caption))
             continue;
         // Shortest decimal text of a face in range; the percentile die writes 0 as "00".
         const int value = text.toInt();
-        const bool tens = dice[i] == 8;
+        const bool tens = d.index == 8;
         bool ok = text == (tens && value == 0 ? QStringLiteral("00") : QString::number(value));
         if (tens)
             ok = ok && value % 10 == 0 && value >= 0 && value <= 90;
-        else if (dice[i] == 3)
+        else if (d.index == 3)
             ok = ok && (m_d10RolledAlone ? value >= 0 && value <= 9 : value >= 1 && value <= 10);
         else
-            ok = ok && value >= 1 && value <= sides[i];
-        QVERIFY2(ok, qPrintable("die " + labels[i] + " shows " + text + at));
+            ok = ok && value >= 1 && value <= d.sides;
+        QVERIFY2(ok, qPrintable(QStringLiteral("die %1 shows %2").arg(d.caption, text) + at));
     }
 
     // Each window exists at most once.
@@ -244,19 +241,18 @@ void TestRandomUser::checkWhatTheUserSees()
     }
 
     if (auto *stats = shownWindow<StatRollerWindow>("CharStat")) {
-        for (short k = 1; k <= 6; ++k) {
+        for (int row = 0; row < 6; ++row) {
             QList<int> faces;
-            for (short j = 0; j < 4; ++j)
-                faces << stats->faceLabel(k, j)->text().toInt();
-            const QString total = stats->totalLabel(k)->text();
-            if (stats != m_rolledIn || !m_rowRolled[std::size_t(k - 1)]) {
+            for (int j = 0; j < 4; ++j)
+                faces << stats->faceLabel(row, j)->text().toInt();
+            const QString total = stats->totalLabel(row)->text();
+            if (stats != m_rolledIn || !m_rowRolled[std::size_t(row)]) {
                 QVERIFY2(faces == (QList<int>{1, 2, 3, 4}) && total == QLatin1String("18"),
-                         qPrintable(QStringLiteral("row %1 not rolled").arg(k) + at));
+                         qPrintable(QStringLiteral("row %1 not rolled").arg(row + 1) + at));
                 continue;
             }
-            std::sort(faces.begin(), faces.end());
-            QVERIFY2(total == QString::number(faces[1] + faces[2] + faces[3]),
-                     qPrintable(QStringLiteral("row %1 total %2").arg(k).arg(total) + at));
+            QVERIFY2(total == QString::number(threeHighest(faces)),
+                     qPrintable(QStringLiteral("row %1 total %2").arg(row + 1).arg(total) + at));
         }
     }
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Quandrel developers
 
-#include "programstyle.h"
-#include "startup.h"
+#include "app/programstyle.h"
+#include "app/startup.h"
 
 #include <QApplication>
 #include <QStyle>
@@ -26,18 +26,12 @@ void TestStartup::platform_data()
     QTest::addColumn<QString>("display");
     QTest::addColumn<QString>("waylandDisplay");
     QTest::addColumn<QString>("platform"); // empty: no display to open
-    QTest::newRow("X only") << ":0"
-                            << ""
-                            << "xcb";
-    QTest::newRow("Wayland with XWayland prefers X") << ":0"
-                                                     << "wayland-0"
-                                                     << "xcb;wayland";
-    QTest::newRow("Wayland only") << ""
-                                  << "wayland-0"
-                                  << "wayland";
-    QTest::newRow("neither") << ""
-                             << ""
-                             << "";
+    // clang-format off
+    QTest::newRow("X only") << ":0" << "" << "xcb";
+    QTest::newRow("Wayland with XWayland prefers X") << ":0" << "wayland-0" << "xcb;wayland";
+    QTest::newRow("Wayland only") << "" << "wayland-0" << "wayland";
+    QTest::newRow("neither") << "" << "" << "";
+    // clang-format on
 }
 
 void TestStartup::platform()
@@ -55,6 +49,7 @@ void TestStartup::styleChoice_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QByteArray>("override"); // QT_STYLE_OVERRIDE
     QTest::addColumn<bool>("named");          // the user named a style, which stays
+    // clang-format off
     QTest::newRow("no style named: the program's") << QStringList{} << QByteArray() << false;
     QTest::newRow("-style NAME") << QStringList{"-style", "windows"} << QByteArray() << true;
     QTest::newRow("-style=NAME") << QStringList{"-style=windows"} << QByteArray() << true;
@@ -62,6 +57,7 @@ void TestStartup::styleChoice_data()
     QTest::newRow("QT_STYLE_OVERRIDE") << QStringList{} << QByteArray("windows") << true;
     QTest::newRow("another option") << QStringList{"-stylesheet", "a.qss"} << QByteArray() << false;
     QTest::newRow("a plain word") << QStringList{"style"} << QByteArray() << false;
+    // clang-format on
 }
 
 void TestStartup::styleChoice()

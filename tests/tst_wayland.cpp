@@ -4,9 +4,9 @@
 // Smoke test on a Wayland compositor (tests/wayland/run.sh starts a headless weston): opens
 // every window, asks the About window to maximise, and checks that the program runs on
 // and ends when its last window closes.
-#include "mainwindow.h"
-#include "programend.h"
-#include "widgettest.h"
+#include "app/mainwindow.h"
+#include "support/programend.h"
+#include "support/widgettest.h"
 
 #include <QAbstractButton>
 #include <QPushButton>

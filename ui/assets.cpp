@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Quandrel developers
 
-#include "assets.h"
+#include "ui/assets.h"
 
-#include "embeddedpictures.h"
+#include "ui/embeddedpictures.h"
 
 #include <QIconEngine>
 #include <QImageReader>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Quandrel developers
 
-#include "designwindow.h"
+#include "ui/designwindow.h"
 
-#include "fonts.h"
-#include "twips.h"
+#include "ui/fonts.h"
+#include "ui/twips.h"
 
 #include <QApplication>
 #include <QKeyEvent>

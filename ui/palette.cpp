@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Quandrel developers
 
-#include "palette.h"
+#include "ui/palette.h"
 
 #include <algorithm>
 #include <array>

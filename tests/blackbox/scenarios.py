@@ -126,7 +126,7 @@ def placeholders_shown(p, frame):
 
 
 @scenario
-def stat_roller(session, program):
+def statroller(session, program):
     def body(p):
         main = p.frame(MAIN)
         p.press(p.find(main, "push button", "Roll All"))        # draws 1-8
@@ -214,7 +214,7 @@ def pick_kind(p, combo, position):
 
 
 @scenario
-def multiple_dice_roller(session, program):
+def multiroller(session, program):
     def body(p):
         main = p.frame(MAIN)
         p.press(p.find(main, "push button", "Multiple Dice Roller"))
@@ -361,7 +361,7 @@ ABOUT = "About Quandrel"
 
 
 @scenario
-def about_window(session, program):
+def about(session, program):
     def body(p):
         main = p.frame(MAIN)
         for closing in ("Return", "Escape", "OK", "close box"):

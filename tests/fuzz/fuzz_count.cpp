@@ -4,7 +4,7 @@
 // Differential fuzzing of the count conversion against an independent reference: a
 // regular expression for the accepted grammar, and strtod in the C locale for the value
 // and for the range a double holds.
-#include "multiroller.h"
+#include "multiroller/multiroller.h"
 
 #include <cerrno>
 #include <clocale>

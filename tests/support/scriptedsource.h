@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "source.h"
+#include "dice/source.h"
 
 #include <cmath>
 #include <cstddef>
@@ -28,21 +28,5 @@ private:
     std::size_t m_taken = 0;
 };
 
-// The program's own generator, counting its draws.
-class CountingSource final : public dice::Source
-{
-public:
-    float next() override
-    {
-        ++m_taken;
-        return m_source.next();
-    }
-    std::size_t taken() const { return m_taken; }
-
-private:
-    dice::MersenneSource m_source;
-    std::size_t m_taken = 0;
-};
-
-// The largest float below 1.
+// The largest float below 1: the greatest draw.
 inline const float largestDraw = std::nextafter(1.0f, 0.0f);

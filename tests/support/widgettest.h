@@ -3,14 +3,16 @@
 
 #pragma once
 
-#include "startup.h" // the widget suites set up the application as the program does
+#include "app/startup.h" // the widget suites set up the application as the program does
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QCoreApplication>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QCoreApplication>
+#include <QTest>
 #include <QWidget>
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
@@ -51,8 +53,53 @@ inline QString caption(const QWidget *control)
     return {};
 }
 
-// The main window's die buttons by their index in the design's Die array, in Roll All order.
-inline constexpr short dieIndexes[] = {0, 1, 2, 3, 4, 5, 8, 9};
+// The main window's dice in Roll All order: the index in the design's Die array, the first
+// caption, the number of sides and the kind a screen reader names.
+struct TestDie
+{
+    short index;
+    const char *caption;
+    int sides;
+    const char *kind;
+};
+// clang-format off
+inline constexpr TestDie testDice[] = {
+    {0, "4", 4, "four-sided die"},     {1, "6", 6, "six-sided die"},
+    {2, "8", 8, "eight-sided die"},    {3, "10", 10, "ten-sided die"},
+    {4, "12", 12, "twelve-sided die"}, {5, "20", 20, "twenty-sided die"},
+    {8, "%", 10, "percentile tens die"}, {9, "100", 100, "hundred-sided die"},
+};
+// clang-format on
+
+// The columns of a geometry table: a control's name, where it stands in pixels, and its
+// font's points and weight.
+inline void geometryColumns()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("pixels");
+    QTest::addColumn<double>("points");
+    QTest::addColumn<bool>("bold");
+}
+
+// Checks the control of `window` that the current row of a geometry table names: it stands
+// where the row says, also once the window is made larger or smaller (nothing moves), with
+// the row's font, which resolves to the design's metric-compatible family.
+inline void checkPlace(QWidget *window)
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, pixels);
+    QFETCH(double, points);
+    QFETCH(bool, bold);
+    const auto *control = window->findChild<QWidget *>(name);
+    QVERIFY2(control, qPrintable(name));
+    for (const QSize size : {window->size(), window->size() * 2, window->size() / 2}) {
+        window->resize(size);
+        QCOMPARE(control->geometry(), pixels);
+    }
+    QCOMPARE(control->font().pointSizeF(), points);
+    QCOMPARE(control->font().bold(), bold);
+    QCOMPARE(QFontInfo(control->font()).family(), QStringLiteral("Liberation Sans"));
+}
 
 // The shown top-level window whose design name is `name`, or nullptr. Fails the test when
 // there are two.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Quandrel developers
 
-#include "windowslot.h"
+#include "app/windowslot.h"
 
 WindowSlot::WindowSlot(Maker maker) : m_maker(std::move(maker)) {}
 

@@ -3,14 +3,9 @@
 
 #pragma once
 
-#include "multiroller.h"
+#include "multiroller/countedit.h"
 
 #include <QLineEdit>
-
-namespace multiroller {
-// The characters of `text` as a user sees them (grapheme clusters).
-Characters characters(const QString &text);
-} // namespace multiroller
 
 // The multiple dice roller's count box. The user may put at most multiroller::userLimit
 // characters into it (as a user counts them: a character is never split); the program's
@@ -28,6 +23,9 @@ public:
 
     void undo();
     void redo();
+
+    // The characters of `text` as a user sees them (grapheme clusters).
+    static multiroller::Characters characters(const QString &text);
 
 protected:
     void contextMenuEvent(QContextMenuEvent *event) override;

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Quandrel developers
 
-#include "picturebutton.h"
+#include "app/picturebutton.h"
 
-#include "assets.h"
+#include "ui/assets.h"
 
 #include <QPainter>
 #include <QStyleOptionButton>

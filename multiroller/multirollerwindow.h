@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "multiroller.h"
-#include "source.h"
+#include "dice/source.h"
+#include "multiroller/multiroller.h"
 
 #include <QWidget>
 

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Quandrel developers
 
-#include "statrollerwindow.h"
+#include "statroller/statrollerwindow.h"
 
-#include "announcer.h"
-#include "designwindow.h"
-#include "devicepixels.h"
-#include "fonts.h"
-#include "twips.h"
+#include "ui/announcer.h"
+#include "ui/designwindow.h"
+#include "ui/devicepixels.h"
+#include "ui/fonts.h"
+#include "ui/twips.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -19,7 +19,7 @@ constexpr int clientWidth = 6630;
 constexpr int clientHeight = 5580;
 constexpr int rowPitch = 840; // vertical distance between rows
 
-// Per row, offset by rowPitch * (k - 1).
+// Per row, offset by rowOffset(row).
 constexpr int faceLeft = 360;
 constexpr int facePitch = 720;
 constexpr int labelTop = 360;
@@ -31,19 +31,17 @@ constexpr int reRollLeft = 4920;
 constexpr int reRollTop = 240;
 constexpr int reRollWidth = 1455;
 constexpr int reRollHeight = 495;
-constexpr int facesBoxLeft = 240; // inner box k - 1
+constexpr int facesBoxLeft = 240; // inner box row
 constexpr int facesBoxWidth = 2895;
-constexpr int totalBoxLeft = 3240; // inner box k + 5
+constexpr int totalBoxLeft = 3240; // inner box row + 6
 constexpr int totalBoxWidth = 1575;
 constexpr int innerBoxTop = 240;
 constexpr int innerBoxHeight = 495;
-constexpr int rowBoxLeft = 120; // row frame 6 - k
+constexpr int rowBoxLeft = 120; // row frame 5 - row
 constexpr int rowBoxTop = 120;
 constexpr int rowBoxWidth = 6375;
 constexpr int rowBoxHeight = 735;
-constexpr int separatorLeft = 960; // separator 3 * (6 - k) + c, c = 0..2
-constexpr int separatorTop = 240;
-constexpr int separatorBottom = 720;
+constexpr int separatorLeft = 960; // the left separator of a row; the others follow by facePitch
 
 constexpr QRect rollAllRect = twips::rect(120, 5160, 6375, 300);
 
@@ -54,9 +52,10 @@ constexpr qreal boxRadius = 4.0; // every box shares this rounded style
 constexpr const char *initialFaces[statroller::facesPerRow] = {"1", "2", "3", "4"};
 constexpr char initialTotal[] = "18";
 
-constexpr int rowOffset(short k)
+// The vertical offset of `row` (0 to 5) from the top row.
+constexpr int rowOffset(int row)
 {
-    return rowPitch * (k - 1);
+    return rowPitch * row;
 }
 
 QLabel *makeLabel(const char *text, const QFont &font, QWidget *parent)
@@ -76,26 +75,27 @@ StatRollerWindow::StatRollerWindow(dice::Source &source, QWidget *parent)
     setUpDesignWindow(this, "CharStat", QStringLiteral("Character Stat Roller"), clientWidth,
                       clientHeight);
 
-    // Object names follow the label arrays: R1_0 is face 0 of row 1, T0 the total of row 1.
+    // Object names follow the design's label arrays, whose rows count from 1: R1_0 is face
+    // 0 of the top row, T0 its total.
     const QFont labelFont = fonts::design(labelPoints, true);
-    for (short k = 1; k <= statroller::rows; ++k) {
-        const int d = rowOffset(k);
-        for (short j = 0; j < statroller::facesPerRow; ++j) {
+    for (int row = 0; row < statroller::rows; ++row) {
+        for (int j = 0; j < statroller::facesPerRow; ++j) {
             QLabel *label = makeLabel(initialFaces[j], labelFont, this);
-            label->setObjectName(QStringLiteral("R%1_%2").arg(k).arg(j));
-            label->setAccessibleDescription(QStringLiteral("row %1, die %2").arg(k).arg(j + 1));
-            label->setGeometry(
-                twips::rect(faceLeft + facePitch * j, labelTop + d, faceWidth, labelHeight));
-            m_faceLabels[k - 1][j] = label;
+            label->setObjectName(QStringLiteral("R%1_%2").arg(row + 1).arg(j));
+            label->setAccessibleDescription(
+                QStringLiteral("row %1, die %2").arg(row + 1).arg(j + 1));
+            label->setGeometry(twips::rect(faceLeft + facePitch * j, labelTop + rowOffset(row),
+                                           faceWidth, labelHeight));
+            m_faceLabels[row][j] = label;
         }
     }
-    for (short k = 1; k <= statroller::rows; ++k) {
+    for (int row = 0; row < statroller::rows; ++row) {
         QLabel *label = makeLabel(initialTotal, labelFont, this);
-        label->setObjectName(QStringLiteral("T%1").arg(k - 1));
-        label->setAccessibleDescription(QStringLiteral("row %1 total").arg(k));
+        label->setObjectName(QStringLiteral("T%1").arg(row));
+        label->setAccessibleDescription(QStringLiteral("row %1 total").arg(row + 1));
         label->setGeometry(
-            twips::rect(totalLeft, labelTop + rowOffset(k), totalWidth, labelHeight));
-        m_totalLabels[k - 1] = label;
+            twips::rect(totalLeft, labelTop + rowOffset(row), totalWidth, labelHeight));
+        m_totalLabels[row] = label;
     }
 
     // Focus order: Roll All, then the six Re-Roll buttons from the top.
@@ -106,104 +106,81 @@ StatRollerWindow::StatRollerWindow(dice::Source &source, QWidget *parent)
     m_rollAllButton->setAccessibleDescription(QStringLiteral("rolls all six rows"));
     connect(m_rollAllButton, &QPushButton::clicked, this, &StatRollerWindow::rollAll);
 
-    for (short k = 1; k <= statroller::rows; ++k) {
+    for (int row = 0; row < statroller::rows; ++row) {
         auto *button = new QPushButton(QStringLiteral("Re-Roll"), this);
-        button->setObjectName(QStringLiteral("RRol%1").arg(k - 1));
+        button->setObjectName(QStringLiteral("RRol%1").arg(row));
         button->setGeometry(
-            twips::rect(reRollLeft, reRollTop + rowOffset(k), reRollWidth, reRollHeight));
-        button->setAccessibleDescription(QStringLiteral("Re-roll row %1").arg(k));
-        const auto index = static_cast<short>(k - 1);
-        connect(button, &QPushButton::clicked, this, [this, index] { reRoll(index); });
-        m_reRollButtons[k - 1] = button;
+            twips::rect(reRollLeft, reRollTop + rowOffset(row), reRollWidth, reRollHeight));
+        button->setAccessibleDescription(QStringLiteral("Re-roll row %1").arg(row + 1));
+        connect(button, &QPushButton::clicked, this, [this, row] { reRoll(row); });
+        m_reRollButtons[row] = button;
     }
 
     fonts::pinToControls(this);
     m_rollAllButton->setFocus();
 }
 
-void StatRollerWindow::rollRow(short k)
+void StatRollerWindow::reRoll(int row)
 {
-    statroller::rollRow(*this, m_source, k);
-}
-
-void StatRollerWindow::reRoll(short i)
-{
-    const auto k = static_cast<short>(i + 1);
-    rollRow(k);
-    announcer::announce(this, [this, k] {
+    statroller::rollRow(*this, m_source, row);
+    announcer::announce(this, [this, row] {
         QStringList faces;
-        for (short j = 0; j < statroller::facesPerRow; ++j)
-            faces << faceLabel(k, j)->text();
+        for (int j = 0; j < statroller::facesPerRow; ++j)
+            faces << faceLabel(row, j)->text();
         return QStringLiteral("row %1: %2; total %3")
-            .arg(k)
-            .arg(faces.join(QStringLiteral(", ")), totalLabel(k)->text());
+            .arg(row + 1)
+            .arg(faces.join(QStringLiteral(", ")), totalLabel(row)->text());
     });
 }
 
 void StatRollerWindow::rollAll()
 {
-    for (short k = 1; k <= statroller::rows; ++k)
-        rollRow(k);
+    for (int row = 0; row < statroller::rows; ++row)
+        statroller::rollRow(*this, m_source, row);
     announcer::announce(this, [this] {
         QStringList totals;
-        for (short k = 1; k <= statroller::rows; ++k)
-            totals << totalLabel(k)->text();
+        for (int row = 0; row < statroller::rows; ++row)
+            totals << totalLabel(row)->text();
         return QStringLiteral("totals %1").arg(totals.join(QStringLiteral(", ")));
     });
 }
 
-QLabel *StatRollerWindow::faceLabel(short k, short j) const
-{
-    return m_faceLabels.at(k - 1).at(j);
-}
-
-QLabel *StatRollerWindow::totalLabel(short k) const
-{
-    return m_totalLabels.at(k - 1);
-}
-
-QPushButton *StatRollerWindow::reRollButton(short k) const
-{
-    return m_reRollButtons.at(k - 1);
-}
-
-std::string StatRollerWindow::face(short row, short j) const
+std::string StatRollerWindow::face(int row, int j) const
 {
     return faceLabel(row, j)->text().toStdString();
 }
 
-void StatRollerWindow::setFace(short row, short j, const std::string &text)
+void StatRollerWindow::setFace(int row, int j, const std::string &text)
 {
     faceLabel(row, j)->setText(QString::fromStdString(text));
 }
 
-void StatRollerWindow::setTotal(short row, const std::string &text)
+void StatRollerWindow::setTotal(int row, const std::string &text)
 {
     totalLabel(row)->setText(QString::fromStdString(text));
 }
 
 QRect StatRollerWindow::innerBox(int index)
 {
-    const auto k = static_cast<short>(index % statroller::rows + 1);
-    return index < statroller::rows ? twips::rect(facesBoxLeft, innerBoxTop + rowOffset(k),
+    const int row = index % statroller::rows;
+    return index < statroller::rows ? twips::rect(facesBoxLeft, innerBoxTop + rowOffset(row),
                                                   facesBoxWidth, innerBoxHeight)
-                                    : twips::rect(totalBoxLeft, innerBoxTop + rowOffset(k),
+                                    : twips::rect(totalBoxLeft, innerBoxTop + rowOffset(row),
                                                   totalBoxWidth, innerBoxHeight);
 }
 
 QRect StatRollerWindow::rowFrame(int index)
 {
-    const auto k = static_cast<short>(statroller::rows - index);
-    return twips::rect(rowBoxLeft, rowBoxTop + rowOffset(k), rowBoxWidth, rowBoxHeight);
+    const int row = statroller::rows - 1 - index;
+    return twips::rect(rowBoxLeft, rowBoxTop + rowOffset(row), rowBoxWidth, rowBoxHeight);
 }
 
 QLine StatRollerWindow::separator(int index)
 {
-    // Three to a row, left to right.
-    const auto k = static_cast<short>(statroller::rows - index / 3);
-    const int x = twips::px(separatorLeft + facePitch * (index % 3));
-    return {x, twips::px(separatorTop + rowOffset(k)), x,
-            twips::px(separatorBottom + rowOffset(k)) - 1};
+    const int row = statroller::rows - 1 - index / separatorsPerRow;
+    const int x = twips::px(separatorLeft + facePitch * (index % separatorsPerRow));
+    const QRect faces = innerBox(row);
+    return {x, faces.top(), x, faces.bottom()};
 }
 
 void StatRollerWindow::paintEvent(QPaintEvent *)
@@ -231,11 +208,10 @@ void StatRollerWindow::paintEvent(QPaintEvent *)
     for (int i = 0; i < innerBoxCount; ++i)
         box(innerBox(i));
 
-    // Solid separators between the faces, from the top line of their box to its bottom line.
+    // Solid separators, on the same device pixels as their box's top and bottom lines.
     for (int i = 0; i < separatorCount; ++i) {
-        const QRect faces = devicepixels::rect(innerBox(statroller::rows - 1 - i / 3), ratio);
-        painter.fillRect(QRect(devicepixels::edge(separator(i).x1(), ratio), faces.top(), line,
-                               faces.height() - line),
-                         ink);
+        const QLine s = separator(i);
+        const QRect span = devicepixels::rect(QRect(s.p1(), s.p2()), ratio);
+        painter.fillRect(QRect(span.left(), span.top(), line, span.height()), ink);
     }
 }

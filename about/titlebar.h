@@ -25,8 +25,6 @@ public:
     // `window` is the frameless top-level window the bar sits in, at its top.
     explicit TitleBar(QWidget *window);
 
-    QAbstractButton *closeBox() const { return m_closeBox; }
-
 protected:
     // Follows the window's width, title, icon and activation.
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Quandrel developers
 
-#include "multiroller.h"
+#include "multiroller/multiroller.h"
 
 #include <algorithm>
 #include <charconv>
@@ -59,18 +59,6 @@ bool matchesNumber(std::string_view body)
     return i > expDigits && i == body.size();
 }
 
-// The placeholder, character by character.
-const Characters &placeholderCharacters()
-{
-    static const Characters characters = [] {
-        Characters result;
-        for (const char *c = placeholder; *c; ++c)
-            result.emplace_back(1, static_cast<char16_t>(*c));
-        return result;
-    }();
-    return characters;
-}
-
 } // namespace
 
 std::optional<double> parseNumber(std::string_view text)
@@ -120,78 +108,6 @@ std::optional<int> roll(View &view, dice::Source &source)
         sum += dice::face(kind.rule, kind.sides, source.next());
     view.setTotalText(dice::numberText(sum));
     return std::max(count, 0);
-}
-
-Characters limitEdit(const Characters &before, const Characters &after, int &cursor, int limit)
-{
-    // The edit replaced before[prefix, before.size() - suffix) with
-    // after[prefix, after.size() - suffix). The caret ends after the insertion, which
-    // settles where a run of equal characters was typed into.
-    const std::size_t caret =
-        static_cast<std::size_t>(std::clamp<int>(cursor, 0, int(after.size())));
-    const std::size_t shorter = std::min(before.size(), after.size());
-    std::size_t suffix = 0;
-    while (suffix < shorter && suffix < after.size() - caret &&
-           before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
-        ++suffix;
-    std::size_t prefix = 0;
-    while (prefix < caret && prefix < before.size() - suffix && prefix < after.size() - suffix &&
-           before[prefix] == after[prefix])
-        ++prefix;
-
-    const std::size_t inserted = after.size() - prefix - suffix;
-    if (inserted == 0)
-        return after;
-    const auto front = static_cast<std::ptrdiff_t>(prefix);
-    if (before == placeholderCharacters()) {
-        // What the user puts into the starting text replaces all of it.
-        const auto take = static_cast<std::ptrdiff_t>(std::min<std::size_t>(inserted, limit));
-        cursor = static_cast<int>(take);
-        return {after.begin() + front, after.begin() + front + take};
-    }
-    if (after.size() <= static_cast<std::size_t>(limit))
-        return after;
-
-    const std::size_t kept = after.size() - inserted;
-    const std::size_t room = kept < static_cast<std::size_t>(limit) ? limit - kept : 0;
-    const auto take = static_cast<std::ptrdiff_t>(std::min(room, inserted));
-    Characters result(after.begin(), after.begin() + front + take);
-    result.insert(result.end(), after.end() - static_cast<std::ptrdiff_t>(suffix), after.end());
-    cursor = static_cast<int>(front + take);
-    return result;
-}
-
-void EditHistory::edited(State before)
-{
-    m_undo.push_back(std::move(before));
-    m_redo.clear();
-}
-
-std::optional<EditHistory::State> EditHistory::step(std::vector<State> &from,
-                                                    std::vector<State> &to, State current)
-{
-    if (from.empty())
-        return std::nullopt;
-    State state = std::move(from.back());
-    from.pop_back();
-    to.push_back(std::move(current));
-    return state;
-}
-
-std::optional<EditHistory::State> EditHistory::undo(State current)
-{
-    return step(m_undo, m_redo, std::move(current));
-}
-
-std::optional<EditHistory::State> EditHistory::redo(State current)
-{
-    return step(m_redo, m_undo, std::move(current));
-}
-
-void EditHistory::clear()
-{
-    m_undo.clear();
-    m_redo.clear();
 }
 
 } // namespace multiroller

@@ -3,21 +3,18 @@
 
 #pragma once
 
-#include "faces.h"
-#include "source.h"
+#include "dice/faces.h"
+#include "dice/source.h"
 
 #include <array>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace multiroller {
 
 // The count box's text until the user or a request changes it.
 inline constexpr char placeholder[] = "# of Rolls";
-// The most characters the user may put into the count box.
-inline constexpr int userLimit = 3;
 
 struct Kind
 {
@@ -66,50 +63,4 @@ public:
 // count's number of dice of the selected kind, one draw each, writes their sum, summed
 // from 0, and returns how many dice it rolled (0 for a count below 1).
 std::optional<int> roll(View &view, dice::Source &source);
-
-// A text as the characters a user sees (grapheme clusters), each in UTF-16.
-using Characters = std::vector<std::u16string>;
-
-// Holds a user's edit of the count box to the user limit. `before` is the text before
-// the edit, `after` the text the edit would leave and `cursor` the caret after it, in
-// characters. An edit that removes only is kept whole. An edit that inserts into the
-// placeholder replaces all of it with the insertion, whatever was selected; one that
-// inserts into another text, and would leave more than `limit` characters, keeps only as
-// much of its insertion as fits (possibly nothing). Either way no more than `limit`
-// characters of the insertion are kept. Returns the text to show and sets `cursor` to where
-// the caret belongs in it.
-Characters limitEdit(const Characters &before, const Characters &after, int &cursor,
-                     int limit = userLimit);
-
-// The undo history of a text the user edits: each edit is one step, whatever cut it.
-class EditHistory
-{
-public:
-    struct State
-    {
-        std::u16string text;
-        int cursor = 0;
-        bool operator==(const State &) const = default;
-    };
-
-    // An edit by the user replaced `before`. Forgets what could be redone.
-    void edited(State before);
-    // The state before the last edit, when there is one; `current` becomes redoable.
-    std::optional<State> undo(State current);
-    // The state the last undo left, when there is one; `current` becomes undoable.
-    std::optional<State> redo(State current);
-    // Forgets every step, as when the program replaces the text.
-    void clear();
-    bool canUndo() const { return !m_undo.empty(); }
-    bool canRedo() const { return !m_redo.empty(); }
-
-private:
-    // Takes the last state of `from`, leaving `current` on `to`.
-    static std::optional<State> step(std::vector<State> &from, std::vector<State> &to,
-                                     State current);
-
-    std::vector<State> m_undo;
-    std::vector<State> m_redo;
-};
-
 } // namespace multiroller

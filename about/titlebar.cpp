@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Quandrel developers
 
-#include "titlebar.h"
+#include "about/titlebar.h"
 
-#include "devicepixels.h"
+#include "ui/devicepixels.h"
 
 #include <QAbstractButton>
 #include <QEvent>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Quandrel developers
 
-#include "countbox.h"
+#include "multiroller/countbox.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -13,7 +13,7 @@
 
 #include <utility>
 
-multiroller::Characters multiroller::characters(const QString &text)
+multiroller::Characters CountBox::characters(const QString &text)
 {
     multiroller::Characters result;
     QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
@@ -65,10 +65,10 @@ CountBox::CountBox(const QString &initial, QWidget *parent)
 void CountBox::edited()
 {
     const multiroller::EditHistory::State before{m_shown.toStdU16String(), m_shownCursor};
-    const multiroller::Characters after = multiroller::characters(text());
+    const multiroller::Characters after = characters(text());
     int cursor = characterIndex(after, cursorPosition());
     const multiroller::Characters limited =
-        multiroller::limitEdit(multiroller::characters(m_shown), after, cursor);
+        multiroller::limitEdit(characters(m_shown), after, cursor);
     if (limited != after)
         showState({joined(limited).toStdU16String(), utf16Position(limited, cursor)});
     if (text() != QString::fromStdU16String(before.text))

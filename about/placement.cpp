@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Quandrel developers
 
-#include "placement.h"
+#include "about/placement.h"
 
 QRect placedWithin(QRect window, const QRect &available)
 {

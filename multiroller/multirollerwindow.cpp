@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Quandrel developers
 
-#include "multirollerwindow.h"
+#include "multiroller/multirollerwindow.h"
 
-#include "announcer.h"
-#include "countbox.h"
-#include "designwindow.h"
-#include "fonts.h"
-#include "twips.h"
+#include "multiroller/countbox.h"
+#include "ui/announcer.h"
+#include "ui/designwindow.h"
+#include "ui/fonts.h"
+#include "ui/twips.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -34,7 +34,7 @@ constexpr char totalText[] = "TOTAL";
 MultiRollerWindow::MultiRollerWindow(dice::Source &source, QWidget *parent)
     : QWidget(parent), m_source(source)
 {
-    // The title is spelled as the program has always shown it, "Muliple" and all.
+    // "Muliple" is the window's title as its players know it, not a typo to mend.
     setUpDesignWindow(this, "ADDice", QStringLiteral("Muliple Dice Roller"), clientWidth,
                       clientHeight);
 
@@ -76,7 +76,6 @@ MultiRollerWindow::MultiRollerWindow(dice::Source &source, QWidget *parent)
     m_rollButton = new QPushButton(QStringLiteral("Roll"), this);
     m_rollButton->setObjectName(QStringLiteral("Roll"));
     m_rollButton->setGeometry(rollRect);
-    m_rollButton->setAutoDefault(false);
     m_rollButton->setAccessibleDescription(QStringLiteral("rolls the dice and shows their sum"));
     connect(m_rollButton, &QPushButton::clicked, this, &MultiRollerWindow::roll);
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Quandrel developers
 
-#include "accessibility.h"
+#include "app/accessibility.h"
 
 #include <QAccessibleWidget>
 #include <QDialog>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Quandrel developers
 
-#include "programstyle.h"
+#include "app/programstyle.h"
 
-#include "palette.h"
+#include "ui/palette.h"
 
 #include <QStyleOption>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Quandrel developers
 
-#include "iconfiles.h"
+#include "tools/iconfiles.h"
 
 #include <QBuffer>
 #include <QDataStream>

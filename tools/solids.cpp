@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Quandrel developers
 
-#include "solids.h"
+#include "tools/solids.h"
 
 #include <algorithm>
 #include <cmath>

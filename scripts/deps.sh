@@ -2,7 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: The Quandrel developers
 #
-# Installs the Debian packages a task needs, and only those that are missing.
+# Installs the Debian 12 (bookworm) packages a task needs, and only those that are missing,
+# with apt-get (through sudo when not root).
+#   scripts/deps.sh bench      Google Benchmark, for the benchmarks in bench/
 #   scripts/deps.sh build      compiler, CMake, Ninja, Qt 6 Widgets (and its platform headers,
 #                              for the tests), the design's font, and rsvg-convert, with
 #                              which the asset test renders the icons' drawings
@@ -18,6 +20,7 @@
 set -euo pipefail
 
 declare -A groups=(
+  [bench]="libbenchmark-dev"
   [build]="cmake ninja-build g++ qt6-base-dev qt6-base-private-dev fonts-liberation2 librsvg2-bin"
   [fuzz]="clang-14 libclang-rt-14-dev"
   [lint]="clang-tidy"

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: The Quandrel developers
 #
-# Builds a hardened release and the Debian package BUILD_DIR/quandrel_1.7.0_amd64.deb:
+# Builds a hardened release and the Debian package BUILD_DIR/quandrel_VERSION_ARCH.deb:
 #   scripts/package.sh [BUILD_DIR]      (default build/release)
 # The same commit gives the same package, byte for byte, in any build folder.
 set -euo pipefail
@@ -11,7 +11,13 @@ scripts/deps.sh build packaging
 build=$(realpath -m --relative-to="$PWD" "${1:-build/release}")
 
 # Every date in the package is the last commit's.
-SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
+# The same sources give the same package: its dates are the last commit's, or in a release
+# tarball without git, the newest release's in the release notes.
+if ! SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null); then
+  released=$(grep -om1 '<release version="[^"]*" date="[0-9-]*"' \
+    packaging/org.quandrel.Quandrel.metainfo.xml.in | grep -o '[0-9]*-[0-9]*-[0-9]*')
+  SOURCE_DATE_EPOCH=$(date -u -d "$released" +%s)
+fi
 export SOURCE_DATE_EPOCH
 
 # The distribution's hardening flags, where it has them; file paths relative to the source

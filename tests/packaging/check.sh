@@ -5,10 +5,12 @@
 # Installs the build into a staging folder and checks what a desktop gets: the exact set
 # of files, valid desktop and AppStream files, a program that starts, the Debian package's
 # control data and the Windows version record.
-#   check.sh BUILD_DIR SOURCE_DIR
+#   check.sh BUILD_DIR SOURCE_DIR VERSION     (VERSION as the project declares it: 1.7.0)
 set -euo pipefail
 build=$(cd "$1" && pwd)
 source=$(cd "$2" && pwd)
+version=$3
+IFS=. read -r major minor revision <<<"$version"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -32,9 +34,9 @@ diff -u "$work/expected" "$work/files" || fail "installed files differ"
 desktop-file-validate "$work/stage/usr/share/applications/org.quandrel.Quandrel.desktop" || fail "desktop entry"
 appstreamcli validate --no-net --pedantic "$work/stage/usr/share/metainfo/org.quandrel.Quandrel.metainfo.xml" ||
   fail "AppStream metadata"
-grep -q 'release version="1.7.0" date=' "$work/stage/usr/share/metainfo/org.quandrel.Quandrel.metainfo.xml" ||
+grep -q "release version=\"$version\" date=" "$work/stage/usr/share/metainfo/org.quandrel.Quandrel.metainfo.xml" ||
   fail "AppStream release"
-zcat "$work/stage/usr/share/doc/quandrel/changelog.gz" | head -n 1 | grep -qx 'quandrel (1.7.0) unstable; urgency=medium' ||
+zcat "$work/stage/usr/share/doc/quandrel/changelog.gz" | head -n 1 | grep -qx "quandrel ($version) unstable; urgency=medium" ||
   fail "changelog"
 
 # 3. The installed program starts and keeps running until it is stopped.
@@ -49,9 +51,9 @@ said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$work/stage/usr/gam
 
 # 4. The Debian package: name, version and dependencies.
 (cd "$build" && cpack -G DEB -B "$work/deb" >/dev/null) || fail "cpack"
-deb="$work/deb/quandrel_1.7.0_amd64.deb"
+deb="$work/deb/quandrel_${version}_$(dpkg --print-architecture).deb"
 [[ -f "$deb" ]] || fail "no $deb"
-[[ $(dpkg-deb -f "$deb" Version) == 1.7.0 ]] || fail "package version"
+[[ $(dpkg-deb -f "$deb" Version) == "$version" ]] || fail "package version"
 depends=$(dpkg-deb -f "$deb" Depends)
 for dep in "fonts-liberation2 | fonts-liberation" libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
   [[ "$depends" == *"$dep"* ]] || fail "package does not depend on $dep: $depends"
@@ -59,17 +61,20 @@ done
 contents=$(dpkg-deb -c "$deb")
 [[ "$contents" == *./usr/share/applications/org.quandrel.Quandrel.desktop* ]] || fail "package contents"
 
-# 5. The Windows resource script compiles and carries 1.7.0.0 and "1.07".
+# 5. The Windows resource script compiles and carries the version as MAJOR.MINOR.REVISION.0
+#    and as the string "MAJOR.MINOR", the minor number in two digits.
 x86_64-w64-mingw32-windres --preprocessor=cpp --preprocessor-arg=-P -O res \
   -i "$build/quandrel.rc" -o "$work/quandrel.res" || fail "resource script"
-python3 - "$work/quandrel.res" <<'PY' || fail "version record"
+python3 - "$work/quandrel.res" "$major" "$minor" "$revision" <<'PY' || fail "version record"
 import struct, sys
 data = open(sys.argv[1], "rb").read()
+major, minor, revision = map(int, sys.argv[2:5])
 at = data.find(struct.pack("<I", 0xFEEF04BD))
 assert at >= 0, "no VS_FIXEDFILEINFO"
 _, _, file_ms, file_ls, prod_ms, prod_ls = struct.unpack("<6I", data[at:at + 24])
-assert (file_ms, file_ls, prod_ms, prod_ls) == (0x10007, 0, 0x10007, 0), "version numbers"
+high, low = major << 16 | minor, revision << 16
+assert (file_ms, file_ls, prod_ms, prod_ls) == (high, low, high, low), "version numbers"
 text = data.decode("utf-16-le", "ignore")
-assert text.count("1.07") >= 2, "version strings"
+assert text.count(f"{major}.{minor:02d}") >= 2, "version strings"
 PY
 echo "packaging: 5 checks passed"

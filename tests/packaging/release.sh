@@ -15,8 +15,9 @@ trap 'rm -rf "$work"' EXIT
 
 scripts/package.sh build/release >"$work/build1.log" 2>&1 || { cat "$work/build1.log"; fail "package"; }
 scripts/package.sh build/release-again >"$work/build2.log" 2>&1 || { cat "$work/build2.log"; fail "package"; }
-deb=build/release/quandrel_1.7.0_amd64.deb
-cmp "$deb" build/release-again/quandrel_1.7.0_amd64.deb || fail "two builds of one commit differ"
+deb=$(echo build/release/quandrel_*_"$(dpkg --print-architecture)".deb)
+[[ -f "$deb" ]] || fail "no package in build/release"
+cmp "$deb" "build/release-again/${deb##*/}" || fail "two builds of one commit differ"
 
 lintian --pedantic --info "$deb" 2>/dev/null | tee "$work/lintian"
 ! grep -qE '^[EW]: ' "$work/lintian" || fail "lintian reports errors or warnings"

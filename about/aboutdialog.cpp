@@ -88,6 +88,8 @@ AboutDialog::AboutDialog(Frame frame, QWidget *parent) : QDialog(parent)
     applyPalette();
     fillTexts();
     fonts::pinToControls(this);
+    if (m_titleBar)
+        new WindowBorder(this); // made last, so it lies above every control
     m_okButton->setFocus();
 }
 
@@ -110,7 +112,10 @@ void AboutDialog::setUpFrame(Frame frame)
         setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                        Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
         setFixedSize(client);
-        placeOnScreen();
+        // Until the window manager frames the window, its frame counts as nothing.
+        const QScreen *screen = QGuiApplication::screenAt(screenPosition);
+        setGeometry(placedWithin(QRect(screenPosition, client),
+                                 (screen ? screen : this->screen())->availableGeometry()));
     }
     // Still counts as an open window, so the program runs on while it is open; set after
     // the flags, since making it a tool window clears it.
@@ -191,28 +196,25 @@ void AboutDialog::changeEvent(QEvent *event)
     QDialog::changeEvent(event);
 }
 
-void AboutDialog::placeOnScreen()
+void AboutDialog::showEvent(QShowEvent *event)
 {
-    // Until the window manager has framed the window, its frame counts as nothing.
-    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    const QScreen *screen = QGuiApplication::screenAt(screenPosition);
-    if (!screen)
-        screen = this->screen();
-    const QRect outer = placedWithin(QRect(screenPosition, size()).marginsAdded(frame),
-                                     screen->availableGeometry());
-    setGeometry(QRect(outer.topLeft() + QPoint(frame.left(), frame.top()), size()));
+    QDialog::showEvent(event);
+    // Once the window manager has framed the window and it is first exposed, its frame is
+    // known: then the window is placed once more, with it. Never after that, so that
+    // wherever the user moves the window, it stays.
+    if (!m_titleBar && !m_placed && windowHandle())
+        windowHandle()->installEventFilter(this);
 }
 
-bool AboutDialog::event(QEvent *event)
+bool AboutDialog::eventFilter(QObject *watched, QEvent *event)
 {
-    // Placed again once, when the frame is known, in case the frame reaches off the screen.
-    const bool framed = windowHandle() && !windowHandle()->frameMargins().isNull();
-    if (!m_titleBar && !m_framed && framed &&
-        (event->type() == QEvent::Move || event->type() == QEvent::Show)) {
-        m_framed = true;
-        placeOnScreen();
+    if (watched == windowHandle() && event->type() == QEvent::Expose && !m_placed &&
+        windowHandle()->isExposed()) {
+        m_placed = true;
+        windowHandle()->removeEventFilter(this);
+        placeOnScreen(windowHandle(), screenPosition);
     }
-    return QDialog::event(event);
+    return QDialog::eventFilter(watched, event);
 }
 
 void AboutDialog::paintEvent(QPaintEvent *)

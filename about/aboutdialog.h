@@ -46,7 +46,8 @@ public:
     QLabel *disclaimerLabel() const { return m_disclaimerLabel; }
 
 protected:
-    bool event(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
@@ -57,9 +58,6 @@ private:
     void makeControls();
     // The window title, title and version texts, from the program's identity.
     void fillTexts();
-    // Moves the window to screenPosition, or where the whole of it, frame and all, is on the
-    // screen nearest to that.
-    void placeOnScreen();
     // Text colours and icons for the current palette: as designed on a light palette
     // (black text), from the palette's own roles on a dark one.
     void applyPalette();
@@ -72,5 +70,5 @@ private:
     QLabel *m_icons[iconCount] = {};
     QPoint m_origin; // the client area's top left: below the title bar where there is one
     QWidget *m_titleBar = nullptr; // the title bar the dialog draws itself, if it does
-    bool m_framed = false;         // placed with the window manager's frame known
+    bool m_placed = false;         // placed with the window manager's frame, as it opened
 };

@@ -4,6 +4,7 @@
 #include "about/titlebar.h"
 
 #include "ui/devicepixels.h"
+#include "ui/palette.h"
 
 #include <QAbstractButton>
 #include <QEvent>
@@ -117,4 +118,36 @@ void TitleBar::resizeEvent(QResizeEvent *)
 {
     m_closeBox->setGeometry(width() - closeRight - closeSize, (barHeight - closeSize) / 2,
                             closeSize, closeSize);
+}
+
+WindowBorder::WindowBorder(QWidget *window) : QWidget(window)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(window->rect());
+    window->installEventFilter(this);
+}
+
+bool WindowBorder::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Resize)
+        setGeometry(window()->rect());
+    else if (event->type() == QEvent::ActivationChange)
+        update(QRegion(rect()) - rect().adjusted(1, 1, -1, -1)); // the edges alone
+    return QWidget::eventFilter(watched, event);
+}
+
+void WindowBorder::paintEvent(QPaintEvent *)
+{
+    const QColor colour =
+        frameColour(palette(), window()->isActiveWindow() ? QPalette::Active : QPalette::Inactive);
+    QPainter painter(this);
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    painter.scale(1 / ratio, 1 / ratio);
+    const int w = devicepixels::edge(width(), ratio);
+    const int h = devicepixels::edge(height(), ratio);
+    const int line = devicepixels::lineWidth(1, ratio);
+    for (const QRect &edge : {QRect(0, 0, w, line), QRect(0, h - line, w, line),
+                              QRect(0, 0, line, h), QRect(w - line, 0, line, h)})
+        painter.fillRect(edge, colour);
 }

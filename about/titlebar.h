@@ -35,3 +35,21 @@ protected:
 private:
     QAbstractButton *m_closeBox = nullptr;
 };
+
+// A line one pixel wide, on whole device pixels, along the edges of a frameless top-level window,
+// in the palette's frame colour, so that the window's edge shows over another window of its colour.
+// It lies above the window's other children, so make it after them; it takes no clicks and never
+// the keyboard focus.
+class WindowBorder final : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(WindowBorder)
+
+public:
+    explicit WindowBorder(QWidget *window);
+
+protected:
+    // Follows the window's size and activation.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+};

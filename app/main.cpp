@@ -6,12 +6,20 @@
 
 #include <QApplication>
 
+#include <string>
+#include <vector>
+
 int main(int argc, char *argv[])
 {
-    const std::optional<StartOptions> options = readStartOptions(argc, argv);
+    std::optional<StartOptions> options = readStartOptions(argc, argv);
     if (!options)
         return 1;
-    QApplication app(argc, argv);
+    std::vector<char *> arguments;
+    for (std::string &argument : options->arguments)
+        arguments.push_back(argument.data());
+    int count = int(arguments.size());
+    arguments.push_back(nullptr);
+    QApplication app(count, arguments.data());
     setUpProgram(*options);
     MainWindow window(dice::processSource());
     window.show();

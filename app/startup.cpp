@@ -23,7 +23,8 @@ bool isSet(const char *value)
     return value && *value;
 }
 
-// Whether argv holds the Qt option `name` ("-style", "--style", "-style=..." ...).
+// Whether argv holds the Qt option `name` with a value: "-name VALUE", "--name VALUE",
+// "-name=VALUE" or "--name=VALUE". Qt ignores the option without one.
 bool hasOption(int argc, char **argv, const char *name)
 {
     const std::size_t length = std::strlen(name);
@@ -32,7 +33,8 @@ bool hasOption(int argc, char **argv, const char *name)
         if (arg[0] != '-')
             continue;
         arg += arg[1] == '-' ? 2 : 1;
-        if (std::strncmp(arg, name, length) == 0 && (arg[length] == '\0' || arg[length] == '='))
+        if (std::strncmp(arg, name, length) == 0 &&
+            ((arg[length] == '\0' && i + 1 < argc) || arg[length] == '='))
             return true;
     }
     return false;
@@ -52,6 +54,20 @@ std::optional<std::string> defaultPlatform(const char *display, const char *wayl
 std::optional<StartOptions> readStartOptions(int argc, char **argv)
 {
     StartOptions options;
+    // Qt reads "-display VALUE" and "-platform VALUE" only as two words.
+    for (int i = 0; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const std::size_t equals = arg.find('=');
+        const std::string name = arg.substr(0, equals);
+        if (i > 0 && equals != std::string::npos &&
+            (name == "-display" || name == "--display" || name == "-platform" ||
+             name == "--platform")) {
+            options.arguments.push_back(name);
+            options.arguments.push_back(arg.substr(equals + 1));
+        } else {
+            options.arguments.push_back(arg);
+        }
+    }
     options.styleNamed = hasOption(argc, argv, "style") || isSet(std::getenv("QT_STYLE_OVERRIDE"));
 
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)

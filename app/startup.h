@@ -5,12 +5,16 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 // What start-up reads from the command line and the environment before the QApplication
 // exists.
 struct StartOptions
 {
     bool styleNamed = false; // the user named a widget style (-style, QT_STYLE_OVERRIDE)
+    // The command line to give the QApplication: the program's own, with the options
+    // -display=VALUE and -platform=VALUE written as the two words Qt reads.
+    std::vector<std::string> arguments;
 };
 
 // The platform plugin list to use when the user names none: X where an X server is set
@@ -19,8 +23,9 @@ struct StartOptions
 std::optional<std::string> defaultPlatform(const char *display, const char *waylandDisplay);
 
 // Reads the command line and the environment before the QApplication exists, and picks the
-// platform unless the user named one (-platform, QT_QPA_PLATFORM). With no display to open,
-// prints one line on stderr and returns nothing.
+// platform unless the user named one (-platform, QT_QPA_PLATFORM): X where the user names
+// an X display (-display). With no display to open, prints one line on stderr and returns
+// nothing.
 std::optional<StartOptions> readStartOptions(int argc, char **argv);
 
 // Sets up the running QApplication the way Quandrel runs: application name, version and

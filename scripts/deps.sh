@@ -9,13 +9,16 @@
 #                              for the tests), the design's font, and rsvg-convert, with
 #                              which the asset test renders the icons' drawings
 #   scripts/deps.sh blackbox   a virtual X display and the accessibility stack
+#   scripts/deps.sh desktop    a virtual X display with the openbox window manager, and the X
+#                              tools that click, drag and read window properties
 #   scripts/deps.sh fuzz       clang 14 with its sanitizer and libFuzzer runtimes
 #   scripts/deps.sh lint       clang-tidy
 #   scripts/deps.sh packaging  validators, Debian packaging tools, the Windows resource compiler
 #   scripts/deps.sh screenreader  the Orca screen reader with speech, a window manager and a
 #                              virtual X display, to hear the program headless
 #   scripts/deps.sh tools      Qt's SVG module and rsvg-convert, for the asset renderer
-#   scripts/deps.sh wayland    a headless Wayland compositor and Qt's Wayland platform
+#   scripts/deps.sh wayland    the weston compositor on a virtual X display, and Qt's Wayland
+#                              platform
 #   scripts/deps.sh screenshots  a virtual X display, and tools to click and to capture
 set -euo pipefail
 
@@ -26,7 +29,8 @@ declare -A groups=(
   [lint]="clang-tidy"
   [packaging]="desktop-file-utils appstream appstream-compose dpkg-dev file binutils-mingw-w64-x86-64 lintian devscripts reuse librsvg2-bin"
   [tools]="qt6-svg-dev librsvg2-bin"
-  [wayland]="weston qt6-wayland"
+  [wayland]="weston qt6-wayland xvfb"
+  [desktop]="xvfb xauth openbox xdotool x11-utils"
   [screenreader]="orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng at-spi2-core python3-pyatspi dbus-x11 libglib2.0-bin dconf-gsettings-backend dconf-service xvfb openbox xdotool"
   [screenshots]="xvfb xauth xfonts-base xdotool imagemagick"
   [blackbox]="xvfb xauth xfonts-base xdotool dbus dbus-x11 at-spi2-core python3 python3-pyatspi gir1.2-atspi-2.0 python3-xlib x11-utils xclip"

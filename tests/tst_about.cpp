@@ -8,6 +8,8 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QScreen>
 #include <QTest>
 #include <qpa/qwindowsysteminterface.h>
 
@@ -28,6 +30,7 @@ private slots:
     void placedOnScreen();
     void closing_data();
     void closing();
+    void ownFrameFollowsActivation();
 };
 
 void TestAbout::opensAsDesigned()
@@ -142,7 +145,9 @@ void TestAbout::closing()
     if (how == QLatin1String("click OK")) {
         QTest::mouseClick(about->okButton(), Qt::LeftButton);
     } else if (how == QLatin1String("own close box")) {
-        QTest::mouseClick(child<QAbstractButton>(*about, "closeBox"), Qt::LeftButton);
+        auto *closeBox = child<QAbstractButton>(*about, "closeBox");
+        QCOMPARE(accessibleText(closeBox, QAccessible::Name), QStringLiteral("Close"));
+        QTest::mouseClick(closeBox, Qt::LeftButton);
     } else if (how == QLatin1String("close box")) {
         // What the platform does when the window manager's close box is clicked.
         QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(
@@ -155,6 +160,44 @@ void TestAbout::closing()
     QTRY_VERIFY(about.isNull() || !about->isVisible());
     flushDeletes();
     QVERIFY(about.isNull());
+}
+
+void TestAbout::ownFrameFollowsActivation()
+{
+    // What the screen shows of the window's own title bar and border, once it is inactive
+    // and once it is active again, is what the window paints afresh in that state. The
+    // palette's active and inactive colours are the same, as on many desktops, so that
+    // nothing but the title bar itself asks for the new paint.
+    const QPalette original = QApplication::palette();
+    QPalette palette = original;
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        if (const auto r = QPalette::ColorRole(role); r != QPalette::NoRole)
+            palette.setBrush(QPalette::Inactive, r, palette.brush(QPalette::Active, r));
+    }
+    QApplication::setPalette(palette);
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(original); });
+    AboutDialog about(AboutDialog::Frame::Own);
+    QWidget other;
+    const auto shown = [&] {
+        return about.screen()
+            ->grabWindow(about.winId())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    };
+    const auto painted = [&] {
+        return about.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    about.show();
+    QVERIFY(QTest::qWaitForWindowActive(&about));
+    const QImage active = painted();
+    other.show();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    const QImage inactive = painted();
+    QVERIFY(inactive != active);
+    QTRY_COMPARE(shown(), inactive);
+    about.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&about));
+    QTRY_COMPARE(shown(), active);
 }
 
 QTEST_MAIN(TestAbout)

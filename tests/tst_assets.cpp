@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -51,6 +52,7 @@ private slots:
     void icons();
     void desktopIcons_data();
     void desktopIcons();
+    void iconContainers();
 };
 
 void TestAssets::pictures_data()
@@ -219,6 +221,44 @@ void TestAssets::desktopIcons()
                             .arg(drawn.y())
                             .arg(drawn.width())
                             .arg(drawn.height())));
+}
+
+void TestAssets::iconContainers()
+{
+    // As a consumer reads them: the scalable drawing, rendered at the size it declares, is
+    // 128 pixels square; every entry of the macOS icon is a PNG of the size its type names,
+    // holding the desktop icon of that size, and every desktop size the format has is there.
+    QTemporaryDir dir;
+    const QString rendered = dir.filePath(QStringLiteral("declared.png"));
+    QProcess rsvg;
+    rsvg.start(QStringLiteral("rsvg-convert"),
+               {"-o", rendered, assetsDir + QStringLiteral("/icons/quandrel.svg")});
+    QVERIFY(rsvg.waitForFinished() && rsvg.exitCode() == 0);
+    QCOMPARE(QImage(rendered).size(), QSize(128, 128));
+
+    QFile file(assetsDir + QStringLiteral("/quandrel.icns"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray data = file.readAll();
+    const auto be32 = [&](qsizetype at) {
+        return qFromBigEndian<quint32>(reinterpret_cast<const uchar *>(data.constData() + at));
+    };
+    QCOMPARE(data.left(4), QByteArray("icns"));
+    QCOMPARE(qsizetype(be32(4)), data.size());
+    const QHash<QByteArray, int> sizes = {
+        {"icp4", 16}, {"icp5", 32}, {"icp6", 64}, {"ic07", 128}, {"ic08", 256}};
+    QList<int> found;
+    for (qsizetype at = 8; at < data.size(); at += be32(at + 4)) {
+        const QByteArray type = data.mid(at, 4);
+        QVERIFY2(sizes.contains(type), type.constData());
+        const QImage image = QImage::fromData(data.mid(at + 8, be32(at + 4) - 8), "PNG");
+        QCOMPARE(image.size(), QSize(sizes[type], sizes[type]));
+        const QImage desktop(assetsDir + QStringLiteral("/icons/quandrel-%1.png").arg(sizes[type]));
+        QCOMPARE(image.convertToFormat(QImage::Format_ARGB32),
+                 desktop.convertToFormat(QImage::Format_ARGB32));
+        found << sizes[type];
+    }
+    std::sort(found.begin(), found.end());
+    QCOMPARE(found, (QList<int>{16, 32, 64, 128, 256}));
 }
 
 QTEST_MAIN(TestAssets)

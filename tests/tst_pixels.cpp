@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 #include <cmath>
@@ -222,6 +223,8 @@ private slots:
     void desktopFontsChangeNothing();
     void captionsContrast_data();
     void captionsContrast();
+    void movesBetweenScreens_data();
+    void movesBetweenScreens();
 
 private:
     qreal m_scale = 1;
@@ -387,6 +390,46 @@ void TestPixels::captionsContrast()
         QVERIFY2(best >= 4.5, qPrintable(QStringLiteral("\"%1\" (%2): contrast %3")
                                              .arg(caption.text, caption.control->objectName())
                                              .arg(best, 0, 'f', 2)));
+    }
+}
+
+void TestPixels::movesBetweenScreens_data()
+{
+    QTest::addColumn<Shown>("window");
+    QTest::newRow("main window") << Shown::Main;
+    QTest::newRow("stat roller") << Shown::StatRoller;
+}
+
+void TestPixels::movesBetweenScreens()
+{
+    // A window moved onto a screen of another scale, and back, shows what a window opened
+    // there shows: its pictures read again for the screen, its lines on whole device pixels.
+    // Run on a platform with two screens of different scale.
+    QFETCH(Shown, window);
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    if (screens.size() < 2 || screens[0]->devicePixelRatio() == screens[1]->devicePixelRatio())
+        QSKIP("needs two screens of different scale");
+    const auto shownOn = [&](QWidget *w, QScreen *screen) {
+        w->move(screen->geometry().topLeft() + QPoint(40, 40));
+        w->show();
+        w->activateWindow();
+        if (!QTest::qWaitForWindowActive(w) || w->screen() != screen)
+            qWarning("window not active on %s", qPrintable(screen->name()));
+        QCoreApplication::sendPostedEvents();
+        return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    ScriptedSource source(draws());
+    const std::unique_ptr<QWidget> moved = build(window, source, false);
+    shownOn(moved.get(), screens[0]);
+    for (QScreen *screen : {screens[1], screens[0]}) {
+        const QImage actual = shownOn(moved.get(), screen);
+        QCOMPARE(moved->devicePixelRatioF(), screen->devicePixelRatio());
+        const std::unique_ptr<QWidget> opened = build(window, source, false);
+        int differing = 0;
+        difference(shownOn(opened.get(), screen), actual, differing);
+        QVERIFY2(differing == 0,
+                 qPrintable(
+                     QStringLiteral("%1 pixels differ on %2").arg(differing).arg(screen->name())));
     }
 }
 

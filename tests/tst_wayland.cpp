@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Quandrel developers
 //
-// Smoke test on a Wayland compositor (tests/wayland/run.sh starts a headless weston): opens
-// every window, asks the About window to maximise, and checks that the program runs on
-// and ends when its last window closes.
+// The program on a Wayland compositor (tests/wayland/run.sh starts a weston of its own): a
+// window button brings its window back to the front with the keyboard focus, though the
+// compositor offers no activation; the About window, asked to maximise, keeps its own frame;
+// the program runs on without the main window and ends when its last window closes.
 #include "app/mainwindow.h"
 #include "support/programend.h"
 #include "support/widgettest.h"
@@ -19,6 +20,8 @@ class TestWayland : public QObject
 
 private slots:
     void initTestCase();
+    void buttonBringsWindowBack_data();
+    void buttonBringsWindowBack();
     void maximisingAboutEndsNothing();
 };
 
@@ -27,6 +30,37 @@ void TestWayland::initTestCase()
     QVERIFY2(QGuiApplication::platformName().startsWith(QLatin1String("wayland")),
              qPrintable(QGuiApplication::platformName()));
     setUpProgram();
+}
+
+void TestWayland::buttonBringsWindowBack_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("window");
+    QTest::newRow("Character Stat Roller") << "CharShow"
+                                           << "CharStat";
+    QTest::newRow("About") << "AbShow"
+                           << "About";
+}
+
+void TestWayland::buttonBringsWindowBack()
+{
+    // The window opens active; once another window has the focus, its button gives it back.
+    QFETCH(QString, button);
+    QFETCH(QString, window);
+    MainWindow main(dice::processSource());
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    QTest::mouseClick(child<QPushButton>(main, qPrintable(button)), Qt::LeftButton);
+    QWidget *opened = nullptr;
+    QTRY_VERIFY((opened = shownWindow(qPrintable(window))));
+    QTRY_VERIFY(opened->isActiveWindow());
+    QTest::mouseClick(child<QPushButton>(main, "AdShow"), Qt::LeftButton);
+    QWidget *other = nullptr;
+    QTRY_VERIFY((other = shownWindow("ADDice")) && other->isActiveWindow());
+    QTest::mouseClick(child<QPushButton>(main, qPrintable(button)), Qt::LeftButton);
+    QTRY_VERIFY(opened->isActiveWindow());
+    QCOMPARE(shownWindow(qPrintable(window)), opened);
+    closeWindowsBut(&main);
 }
 
 void TestWayland::maximisingAboutEndsNothing()

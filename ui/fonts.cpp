@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QPointer>
 #include <QWidget>
 
 #include <utility>
@@ -30,7 +31,10 @@ QString &family()
 class StyleSheetGuard final : public QObject
 {
 public:
-    explicit StyleSheetGuard(QObject *parent) : QObject(parent), m_named(qApp->styleSheet()) {}
+    explicit StyleSheetGuard(QObject *parent) : QObject(parent) {}
+
+    // The style sheet to keep: the one the application has now.
+    void keepCurrent() { m_named = qApp->styleSheet(); }
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override
@@ -66,9 +70,12 @@ void install()
         installed.contains(substitute, Qt::CaseInsensitive))
         family() = substitute;
     QApplication::setFont(windowDefault());
-    static bool guarded = false;
-    if (!std::exchange(guarded, true))
-        qApp->installEventFilter(new StyleSheetGuard(qApp));
+    static QPointer<StyleSheetGuard> guard;
+    if (!guard) {
+        guard = new StyleSheetGuard(qApp);
+        qApp->installEventFilter(guard);
+    }
+    guard->keepCurrent();
 }
 
 QFont design(double points, bool bold)

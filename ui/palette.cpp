@@ -59,3 +59,10 @@ bool controlsBlendIn(const QPalette &palette)
            contrast(palette.color(QPalette::Base), window) < distinct &&
            contrast(palette.color(QPalette::Button), window) < distinct;
 }
+
+QColor frameColour(const QPalette &palette, QPalette::ColorGroup group)
+{
+    const QPalette::ColorRole role =
+        controlsBlendIn(palette) ? QPalette::WindowText : QPalette::Window;
+    return palette.color(group, role).darker(fusionOutlineDarkness);
+}

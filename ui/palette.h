@@ -20,3 +20,7 @@ double contrast(const QColor &a, const QColor &b);
 // the window colour by less than 1.5:1, as where a high-contrast palette paints all of them
 // black.
 bool controlsBlendIn(const QPalette &palette);
+
+// The colour a frame around a window or control is drawn in, in `group`: Fusion's outline, a
+// shade of the window colour, or where controls blend in, the same shade of the text colour.
+QColor frameColour(const QPalette &palette, QPalette::ColorGroup group = QPalette::Active);

@@ -55,7 +55,7 @@ deb="$work/deb/quandrel_${version}_$(dpkg --print-architecture).deb"
 [[ -f "$deb" ]] || fail "no $deb"
 [[ $(dpkg-deb -f "$deb" Version) == "$version" ]] || fail "package version"
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in "fonts-liberation2 | fonts-liberation" libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
+for dep in "fonts-liberation2 | fonts-liberation" "qt6-base-abi (= " libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
   [[ "$depends" == *"$dep"* ]] || fail "package does not depend on $dep: $depends"
 done
 contents=$(dpkg-deb -c "$deb")

@@ -158,12 +158,17 @@ private:
         if (event->type() == QAccessible::Announcement)
             s_heard->append(static_cast<QAccessibleAnnouncementEvent *>(event)->message());
 #else
-        // A notification that appears is what screen readers speak.
+        // A notification that appears is what screen readers speak; inside a status bar,
+        // they speak its text alone.
         if (event->type() != QAccessible::ObjectShow)
             return;
-        if (QAccessibleInterface *iface = event->accessibleInterface();
-            iface && iface->role() == QAccessible::Notification)
-            s_heard->append(iface->text(QAccessible::Name));
+        QAccessibleInterface *iface = event->accessibleInterface();
+        if (!iface || iface->role() != QAccessible::Notification)
+            return;
+        const bool inStatusBar =
+            iface->parent() && iface->parent()->role() == QAccessible::StatusBar;
+        s_heard->append((inStatusBar ? QString() : QStringLiteral("notification: ")) +
+                        iface->text(QAccessible::Name));
 #endif
     }
 

@@ -165,10 +165,9 @@ void AboutDialog::fillTexts()
                                 .arg(quandrel::versionMinor)
                                 .arg(quandrel::versionRevision));
     m_titleLabel->setText(title);
-    // Screen readers read a dialog's longer labels as it opens, but not the short title and
-    // version: the dialog's description carries them.
-    setAccessibleDescription(
-        QStringLiteral("%1. %2").arg(m_titleLabel->text(), m_versionLabel->text()));
+    // Screen readers read a dialog's labels of three words or more as it opens, not the
+    // short title and version: the version label's name gives both.
+    m_versionLabel->setAccessibleName(title + QLatin1Char(' ') + m_versionLabel->text());
 }
 
 void AboutDialog::applyPalette()

@@ -8,6 +8,7 @@
 #include "app/picturebutton.h"
 #include "multiroller/multirollerwindow.h"
 #include "statroller/statrollerwindow.h"
+#include "ui/accessiblenames.h"
 #include "ui/announcer.h"
 #include "ui/designwindow.h"
 #include "ui/fonts.h"
@@ -58,7 +59,10 @@ MainWindow::MainWindow(dice::Source &source, QWidget *parent)
         button->setObjectName(QStringLiteral("Die%1").arg(d.index));
         button->setGeometry(twips::rect(d.left, dieTop, d.width, dieHeight));
         button->setFont(dieFont);
-        button->setAccessibleDescription(QString::fromLatin1(d.description));
+        // Named by its kind and what it shows: "four-sided die: 4".
+        accessiblenames::follow(button,
+                                QString::fromLatin1(d.description) + QStringLiteral(": %1"));
+        button->setAccessibleDescription(QStringLiteral("a click rolls it"));
         const short index = d.index;
         connect(button, &QPushButton::clicked, this, [this, index] { rollDie(index); });
         m_dieButtons[static_cast<std::size_t>(index)] = button;
@@ -96,7 +100,7 @@ MainWindow::MainWindow(dice::Source &source, QWidget *parent)
     m_dieButtons[0]->setFocus();
 }
 
-QPushButton *MainWindow::dieButton(short index) const
+PictureButton *MainWindow::dieButton(short index) const
 {
     return findDie(index) ? m_dieButtons[static_cast<std::size_t>(index)] : nullptr;
 }
@@ -107,10 +111,14 @@ void MainWindow::rollDie(short index)
     if (!d)
         return;
     const int value = dice::face(d->single, d->sides, m_source.next());
-    QPushButton *button = m_dieButtons[static_cast<std::size_t>(index)];
-    button->setText(QString::fromStdString(dice::faceText(d->single, value)));
+    PictureButton *button = m_dieButtons[static_cast<std::size_t>(index)];
+    button->setCaption(QString::fromStdString(dice::faceText(d->single, value)));
+    // A click that gives the button the focus has a screen reader speak the button, result
+    // and all, once the click is handled; the result is not spoken a second time.
+    if (button->focusFollowsClick() && !button->hasFocus())
+        return;
     announcer::announce(this, [&] {
-        return QStringLiteral("%1: %2").arg(QLatin1String(d->description), button->text());
+        return QStringLiteral("%1: %2").arg(QLatin1String(d->description), button->caption());
     });
 }
 
@@ -118,7 +126,7 @@ void MainWindow::rollAll()
 {
     for (const DieButton &d : dieButtons) {
         const int value = dice::face(d.all, d.sides, m_source.next());
-        m_dieButtons[static_cast<std::size_t>(d.index)]->setText(
+        m_dieButtons[static_cast<std::size_t>(d.index)]->setCaption(
             QString::fromStdString(dice::faceText(d.all, value)));
     }
     announcer::announce(this, [this] {
@@ -126,7 +134,7 @@ void MainWindow::rollAll()
         for (const DieButton &d : dieButtons)
             results << QStringLiteral("%1: %2").arg(
                 QLatin1String(d.shortName),
-                m_dieButtons[static_cast<std::size_t>(d.index)]->text());
+                m_dieButtons[static_cast<std::size_t>(d.index)]->caption());
         return results.join(QStringLiteral(", "));
     });
 }

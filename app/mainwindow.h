@@ -10,7 +10,7 @@
 
 #include <array>
 
-class QPushButton;
+class PictureButton;
 
 // The main window: eight die buttons, Roll All, and the buttons that open the
 // character stat roller, the multiple dice roller and the About window.
@@ -31,11 +31,11 @@ public:
     void rollAll();
 
     // The die button with index `index`, or nullptr where there is none.
-    QPushButton *dieButton(short index) const;
+    PictureButton *dieButton(short index) const;
 
 private:
     dice::Source &m_source;
-    std::array<QPushButton *, 10> m_dieButtons{}; // by index; 6 and 7 stay null
+    std::array<PictureButton *, 10> m_dieButtons{}; // by index; 6 and 7 stay null
     WindowSlot m_statRoller;
     WindowSlot m_multiRoller;
     WindowSlot m_about;

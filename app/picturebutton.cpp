@@ -5,6 +5,7 @@
 
 #include "ui/assets.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -17,9 +18,31 @@ constexpr int bevelWidth = 2;   // the bevel's outline and highlight, which no p
 constexpr int focusPadding = 6; // the focus frame's width beyond its caption's text
 } // namespace
 
-PictureButton::PictureButton(QString picture, const QString &caption, QWidget *parent)
-    : QPushButton(caption, parent), m_name(std::move(picture))
+PictureButton::PictureButton(QString picture, QString caption, QWidget *parent)
+    : QPushButton(parent), m_name(std::move(picture)), m_caption(std::move(caption))
 {
+    // Tab gives the focus; a click gives it as it ends (mouseReleaseEvent).
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void PictureButton::setCaption(const QString &caption)
+{
+    m_caption = caption;
+    update();
+}
+
+void PictureButton::mousePressEvent(QMouseEvent *event)
+{
+    m_focusFollows = event->button() == Qt::LeftButton && !hasFocus();
+    QPushButton::mousePressEvent(event);
+}
+
+void PictureButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    QPushButton::mouseReleaseEvent(event); // a click is handled here
+    if (std::exchange(m_focusFollows, false) && event->button() == Qt::LeftButton && !hasFocus() &&
+        rect().contains(event->position().toPoint()))
+        setFocus(Qt::MouseFocusReason);
 }
 
 QRect PictureButton::captionRect() const
@@ -56,12 +79,12 @@ void PictureButton::paintEvent(QPaintEvent *)
     painter.drawImage(placed.topLeft(), m_picture);
     painter.restore();
 
-    painter.drawItemText(caption, Qt::AlignCenter, option.palette, isEnabled(), text(),
+    painter.drawItemText(caption, Qt::AlignCenter, option.palette, isEnabled(), m_caption,
                          QPalette::ButtonText);
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        const int w = fontMetrics().horizontalAdvance(text()) + focusPadding;
+        const int w = fontMetrics().horizontalAdvance(m_caption) + focusPadding;
         focus.rect = QRect(0, 0, qMin(w, caption.width()), caption.height());
         focus.rect.moveCenter(caption.center());
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);

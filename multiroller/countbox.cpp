@@ -3,6 +3,8 @@
 
 #include "multiroller/countbox.h"
 
+#include "ui/announcer.h"
+
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
@@ -66,11 +68,14 @@ void CountBox::edited()
 {
     const multiroller::EditHistory::State before{m_shown.toStdU16String(), m_shownCursor};
     const multiroller::Characters after = characters(text());
-    int cursor = characterIndex(after, cursorPosition());
-    const multiroller::Characters limited =
-        multiroller::limitEdit(characters(m_shown), after, cursor);
-    if (limited != after)
-        showState({joined(limited).toStdU16String(), utf16Position(limited, cursor)});
+    const multiroller::LimitedEdit limited =
+        multiroller::limitEdit(characters(m_shown), after, characterIndex(after, cursorPosition()));
+    if (limited.text != after)
+        showState(
+            {joined(limited.text).toStdU16String(), utf16Position(limited.text, limited.cursor)});
+    // What the limit left out is said, without moving the focus; the box shows the rest.
+    if (limited.refused)
+        announcer::announce(window(), QStringLiteral("at most three characters"));
     if (text() != QString::fromStdU16String(before.text))
         m_history.edited(before);
     m_shown = text();

@@ -25,7 +25,7 @@ const Characters &placeholderCharacters()
 
 } // namespace
 
-Characters limitEdit(const Characters &before, const Characters &after, int &cursor, int limit)
+LimitedEdit limitEdit(const Characters &before, const Characters &after, int cursor, int limit)
 {
     // The edit replaced before[prefix, before.size() - suffix) with
     // after[prefix, after.size() - suffix). The caret ends after the insertion, which
@@ -44,24 +44,24 @@ Characters limitEdit(const Characters &before, const Characters &after, int &cur
 
     const std::size_t inserted = after.size() - prefix - suffix;
     if (inserted == 0)
-        return after;
+        return {after, cursor, false};
     const auto front = static_cast<std::ptrdiff_t>(prefix);
     if (before == placeholderCharacters()) {
         // What the user puts into the starting text replaces all of it.
-        const auto take = static_cast<std::ptrdiff_t>(std::min<std::size_t>(inserted, limit));
-        cursor = static_cast<int>(take);
-        return {after.begin() + front, after.begin() + front + take};
+        const std::size_t take = std::min<std::size_t>(inserted, limit);
+        return {{after.begin() + front, after.begin() + front + std::ptrdiff_t(take)},
+                int(take),
+                take < inserted};
     }
     if (after.size() <= static_cast<std::size_t>(limit))
-        return after;
+        return {after, cursor, false};
 
     const std::size_t kept = after.size() - inserted;
     const std::size_t room = kept < static_cast<std::size_t>(limit) ? limit - kept : 0;
-    const auto take = static_cast<std::ptrdiff_t>(std::min(room, inserted));
-    Characters result(after.begin(), after.begin() + front + take);
+    const std::size_t take = std::min(room, inserted);
+    Characters result(after.begin(), after.begin() + front + std::ptrdiff_t(take));
     result.insert(result.end(), after.end() - static_cast<std::ptrdiff_t>(suffix), after.end());
-    cursor = static_cast<int>(front + take);
-    return result;
+    return {result, int(prefix + take), take < inserted};
 }
 
 void EditHistory::edited(State before)

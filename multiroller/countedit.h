@@ -20,16 +20,24 @@ inline constexpr int userLimit = 3;
 // A text as the characters a user sees (grapheme clusters), each in UTF-16.
 using Characters = std::vector<std::u16string>;
 
-// Holds a user's edit of the count box to the user limit. `before` is the text before
-// the edit, `after` the text the edit would leave and `cursor` the caret after it, in
+// What limitEdit() leaves of an edit: the text to show, where the caret belongs in it (in
+// characters), and whether some of what the edit inserted was left out.
+struct LimitedEdit
+{
+    Characters text;
+    int cursor = 0;
+    bool refused = false;
+};
+
+// Holds a user's edit of the count box to the user limit. `before` is the text before the
+// edit, `after` the text the edit would leave and `cursor` the caret after it, in
 // characters. An edit that removes only is kept whole. An edit that inserts into the
 // placeholder replaces all of it with the insertion, whatever was selected; one that
 // inserts into another text, and would leave more than `limit` characters, keeps only as
 // much of its insertion as fits (possibly nothing). Either way no more than `limit`
-// characters of the insertion are kept. Returns the text to show and sets `cursor` to where
-// the caret belongs in it.
-Characters limitEdit(const Characters &before, const Characters &after, int &cursor,
-                     int limit = userLimit);
+// characters of the insertion are kept.
+LimitedEdit limitEdit(const Characters &before, const Characters &after, int cursor,
+                      int limit = userLimit);
 
 // The undo history of a text the user edits: each edit is one step, whatever cut it.
 class EditHistory

@@ -81,33 +81,47 @@ std::optional<double> parseNumber(std::string_view text)
     return negative ? -value : value;
 }
 
-int countFor(std::string_view text)
+int countFor(std::string_view text, Reading *reading)
 {
+    const auto read = [reading](Reading how, int count) {
+        if (reading)
+            *reading = how;
+        return count;
+    };
     const std::optional<double> value = parseNumber(text);
     if (!value)
-        return 0;
+        return read(Reading::NotANumber, 0);
     const double whole = std::floor(*value);
     if (!(whole >= std::numeric_limits<short>::min() && whole <= std::numeric_limits<short>::max()))
-        return 0;
-    return static_cast<int>(whole);
+        return read(Reading::OutOfRange, 0);
+    return read(Reading::Count, static_cast<int>(whole));
 }
 
-std::optional<int> roll(View &view, dice::Source &source)
+Request roll(View &view, dice::Source &source)
 {
     if (view.countText() == placeholder)
         view.setCountText("0");
 
     const int position = view.selectedPosition();
     if (position < 0 || position >= static_cast<int>(kinds.size()))
-        return std::nullopt;
+        return {Request::Outcome::NoKind, 0};
     const Kind &kind = kinds[static_cast<std::size_t>(position)];
 
-    const int count = countFor(view.countText());
+    Reading reading = Reading::Count;
+    const int count = countFor(view.countText(), &reading);
     long long sum = 0; // wide enough for any count: at most 32767 * 100
     for (int i = 1; i <= count; ++i)
         sum += dice::face(kind.rule, kind.sides, source.next());
     view.setTotalText(dice::numberText(sum));
-    return std::max(count, 0);
+    switch (reading) {
+    case Reading::NotANumber:
+        return {Request::Outcome::NotANumber, 0};
+    case Reading::OutOfRange:
+        return {Request::Outcome::OutOfRange, 0};
+    case Reading::Count:
+        break;
+    }
+    return {Request::Outcome::Rolled, std::max(count, 0)};
 }
 
 } // namespace multiroller

@@ -42,9 +42,18 @@ inline constexpr std::array<Kind, 7> kinds{{
 // large or too close to zero, gives nothing: no count lies there.
 std::optional<double> parseNumber(std::string_view text);
 
-// The count a text asks for: the floor of its value, or 0 when the text is not a
-// number or the floor lies outside -32768 .. 32767.
-int countFor(std::string_view text);
+// How a count text reads: as a count, as no number, or as a number whose floor lies outside
+// -32768 .. 32767.
+enum class Reading
+{
+    Count,
+    NotANumber,
+    OutOfRange,
+};
+
+// The count a text asks for: the floor of its value, or 0 when the text reads as no count;
+// `reading`, where given, says how it read.
+int countFor(std::string_view text, Reading *reading = nullptr);
 
 // What a roll request reads and writes.
 class View
@@ -58,9 +67,24 @@ public:
     virtual void setTotalText(const std::string &text) = 0;
 };
 
-// One roll request. The placeholder count becomes "0"; with no kind selected (a
-// position outside 0..6) nothing else happens and the result is nothing. Otherwise rolls the
-// count's number of dice of the selected kind, one draw each, writes their sum, summed
-// from 0, and returns how many dice it rolled (0 for a count below 1).
-std::optional<int> roll(View &view, dice::Source &source);
+// What a roll request did: rolled `dice` dice (none for a count below 1), found no kind
+// chosen, or read a count text that is no count.
+struct Request
+{
+    enum class Outcome
+    {
+        Rolled,
+        NoKind,
+        NotANumber,
+        OutOfRange,
+    };
+    Outcome outcome = Outcome::NoKind;
+    int dice = 0;
+};
+
+// One roll request. The placeholder count becomes "0"; with no kind selected (a position
+// outside 0..6) nothing else happens. Otherwise rolls the count's number of dice of the
+// selected kind, one draw each, and writes their sum, summed from 0: "0" for a count text
+// that reads as no count.
+Request roll(View &view, dice::Source &source);
 } // namespace multiroller

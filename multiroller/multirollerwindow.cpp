@@ -3,6 +3,7 @@
 
 #include "multiroller/multirollerwindow.h"
 
+#include "multiroller/accessiblelineedit.h"
 #include "multiroller/countbox.h"
 #include "ui/announcer.h"
 #include "ui/designwindow.h"
@@ -13,8 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-#include <optional>
 
 namespace {
 
@@ -34,6 +33,7 @@ constexpr char totalText[] = "TOTAL";
 MultiRollerWindow::MultiRollerWindow(dice::Source &source, QWidget *parent)
     : QWidget(parent), m_source(source)
 {
+    installAccessibleLineEdits();
     // "Muliple" is the window's title as its players know it, not a typo to mend.
     setUpDesignWindow(this, "ADDice", QStringLiteral("Muliple Dice Roller"), clientWidth,
                       clientHeight);
@@ -95,17 +95,26 @@ void MultiRollerWindow::fillDieBox()
 
 void MultiRollerWindow::roll()
 {
-    const std::optional<int> rolled = multiroller::roll(*this, m_source);
+    const multiroller::Request request = multiroller::roll(*this, m_source);
     announcer::announce(this, [&] {
-        // Typed text never chooses a kind; only an entry picked from the list does.
-        if (!rolled)
+        using Outcome = multiroller::Request::Outcome;
+        switch (request.outcome) {
+        case Outcome::NoKind:
+            // Typed text never chooses a kind; only an entry picked from the list does.
             return QStringLiteral("No die kind chosen: pick one from the list");
+        case Outcome::NotANumber:
+            return QStringLiteral("No dice rolled: the number of rolls is not a number");
+        case Outcome::OutOfRange:
+            return QStringLiteral("No dice rolled: the number of rolls is out of range");
+        case Outcome::Rolled:
+            break;
+        }
         const multiroller::Kind &kind =
             multiroller::kinds[static_cast<std::size_t>(selectedPosition())];
         return QStringLiteral("%1 %2 %3: total %4")
-            .arg(*rolled)
+            .arg(request.dice)
             .arg(QLatin1String(kind.spoken),
-                 *rolled == 1 ? QStringLiteral("die") : QStringLiteral("dice"),
+                 request.dice == 1 ? QStringLiteral("die") : QStringLiteral("dice"),
                  m_totalLabel->text());
     });
 }

@@ -3,6 +3,7 @@
 
 #include "statroller/statrollerwindow.h"
 
+#include "ui/accessiblenames.h"
 #include "ui/announcer.h"
 #include "ui/designwindow.h"
 #include "ui/devicepixels.h"
@@ -76,14 +77,17 @@ StatRollerWindow::StatRollerWindow(dice::Source &source, QWidget *parent)
                       clientHeight);
 
     // Object names follow the design's label arrays, whose rows count from 1: R1_0 is face
-    // 0 of the top row, T0 its total.
+    // 0 of the top row, T0 its total. Accessible names say where a caption stands, so that
+    // a screen reader's review of the window is no string of bare numbers.
     const QFont labelFont = fonts::design(labelPoints, true);
     for (int row = 0; row < statroller::rows; ++row) {
         for (int j = 0; j < statroller::facesPerRow; ++j) {
             QLabel *label = makeLabel(initialFaces[j], labelFont, this);
             label->setObjectName(QStringLiteral("R%1_%2").arg(row + 1).arg(j));
-            label->setAccessibleDescription(
-                QStringLiteral("row %1, die %2").arg(row + 1).arg(j + 1));
+            accessiblenames::follow(label,
+                                    QStringLiteral("row %1, die %2: ").arg(row + 1).arg(j + 1) +
+                                        QStringLiteral("%1"));
+            label->setAccessibleDescription(QStringLiteral("one of the row's four dice"));
             label->setGeometry(twips::rect(faceLeft + facePitch * j, labelTop + rowOffset(row),
                                            faceWidth, labelHeight));
             m_faceLabels[row][j] = label;
@@ -92,7 +96,9 @@ StatRollerWindow::StatRollerWindow(dice::Source &source, QWidget *parent)
     for (int row = 0; row < statroller::rows; ++row) {
         QLabel *label = makeLabel(initialTotal, labelFont, this);
         label->setObjectName(QStringLiteral("T%1").arg(row));
-        label->setAccessibleDescription(QStringLiteral("row %1 total").arg(row + 1));
+        accessiblenames::follow(label, QStringLiteral("row %1 total: ").arg(row + 1) +
+                                           QStringLiteral("%1"));
+        label->setAccessibleDescription(QStringLiteral("the sum of the row's three highest dice"));
         label->setGeometry(
             twips::rect(totalLeft, labelTop + rowOffset(row), totalWidth, labelHeight));
         m_totalLabels[row] = label;
@@ -111,7 +117,8 @@ StatRollerWindow::StatRollerWindow(dice::Source &source, QWidget *parent)
         button->setObjectName(QStringLiteral("RRol%1").arg(row));
         button->setGeometry(
             twips::rect(reRollLeft, reRollTop + rowOffset(row), reRollWidth, reRollHeight));
-        button->setAccessibleDescription(QStringLiteral("Re-roll row %1").arg(row + 1));
+        button->setAccessibleName(QStringLiteral("Re-Roll row %1").arg(row + 1));
+        button->setAccessibleDescription(QStringLiteral("rolls the row's four dice again"));
         connect(button, &QPushButton::clicked, this, [this, row] { reRoll(row); });
         m_reRollButtons[row] = button;
     }

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: The Quandrel developers
 
 #include "app/mainwindow.h"
+#include "app/picturebutton.h"
 #include "multiroller/multirollerwindow.h"
 #include "statroller/statrollerwindow.h"
 #include "support/programend.h"
@@ -47,7 +48,7 @@ QString captions(const MainWindow &window)
 {
     QStringList list;
     for (const TestDie &d : testDice)
-        list << window.dieButton(d.index)->text();
+        list << window.dieButton(d.index)->caption();
     return list.join(' ');
 }
 
@@ -134,8 +135,10 @@ void TestMainWindow::tabOrder()
 void TestMainWindow::rolls_data()
 {
     // Actions: "cN" clicks the die button with index N, "eN" and "kN" press Enter and keypad
-    // Enter on it, "all" clicks Roll All, "rN" asks for index N to be rolled. Then the
-    // captions shown, the draws taken and what a screen reader heard.
+    // Enter on it, "pN" presses it as assistive technology does, "all" clicks Roll All, "rN"
+    // asks for index N to be rolled. Then the captions shown, the draws taken and what a
+    // screen reader was told. A click that gives a die the focus tells nothing: the screen
+    // reader speaks the newly focused die, its result in its name.
     QTest::addColumn<QString>("actions");
     QTest::addColumn<QList<float>>("draws");
     QTest::addColumn<QString>("shown");
@@ -145,25 +148,27 @@ void TestMainWindow::rolls_data()
     const QList<float> least(8, 0.0f);
     const QString leastAll = "d4: 1, d6: 1, d8: 1, d10: 1, d12: 1, d20: 1, percentile: 00, d100: 1";
     // clang-format off
-    QTest::newRow("d4 least") << "c0" << QList{0.0f} << "1 6 8 10 12 20 % 100" << 1 << QStringList{"four-sided die: 1"};
-    QTest::newRow("d4 greatest") << "c0" << QList{top} << "4 6 8 10 12 20 % 100" << 1 << QStringList{"four-sided die: 4"};
-    QTest::newRow("d6 greatest") << "c1" << QList{top} << "4 6 8 10 12 20 % 100" << 1 << QStringList{"six-sided die: 6"};
-    QTest::newRow("d8 greatest") << "c2" << QList{top} << "4 6 8 10 12 20 % 100" << 1 << QStringList{"eight-sided die: 8"};
-    QTest::newRow("d10 least shows 0") << "c3" << QList{0.0f} << "4 6 8 0 12 20 % 100" << 1 << QStringList{"ten-sided die: 0"};
-    QTest::newRow("d10 greatest shows 9") << "c3" << QList{top} << "4 6 8 9 12 20 % 100" << 1 << QStringList{"ten-sided die: 9"};
-    QTest::newRow("d12 greatest") << "c4" << QList{top} << "4 6 8 10 12 20 % 100" << 1 << QStringList{"twelve-sided die: 12"};
-    QTest::newRow("d20 greatest") << "c5" << QList{top} << "4 6 8 10 12 20 % 100" << 1 << QStringList{"twenty-sided die: 20"};
-    QTest::newRow("percentile least shows 00") << "c8" << QList{0.0f} << "4 6 8 10 12 20 00 100" << 1 << QStringList{"percentile tens die: 00"};
-    QTest::newRow("percentile greatest") << "c8" << QList{top} << "4 6 8 10 12 20 90 100" << 1 << QStringList{"percentile tens die: 90"};
-    QTest::newRow("percentile forty") << "c8" << QList{0.4f} << "4 6 8 10 12 20 40 100" << 1 << QStringList{"percentile tens die: 40"};
-    QTest::newRow("d100 least") << "c9" << QList{0.0f} << "4 6 8 10 12 20 % 1" << 1 << QStringList{"hundred-sided die: 1"};
-    QTest::newRow("d100 greatest") << "c9" << QList{top} << "4 6 8 10 12 20 % 100" << 1 << QStringList{"hundred-sided die: 100"};
+    QTest::newRow("d4, focused, least") << "c0" << QList{0.0f} << "1 6 8 10 12 20 % 100" << 1 << QStringList{"four-sided die: 1"};
+    QTest::newRow("d4, focused, greatest") << "c0" << QList{top} << "4 6 8 10 12 20 % 100" << 1 << QStringList{"four-sided die: 4"};
+    QTest::newRow("d6 greatest, clicked to the focus") << "c1" << QList{top} << "4 6 8 10 12 20 % 100" << 1 << QStringList();
+    QTest::newRow("d8 greatest") << "c2" << QList{top} << "4 6 8 10 12 20 % 100" << 1 << QStringList();
+    QTest::newRow("d10 least shows 0") << "c3" << QList{0.0f} << "4 6 8 0 12 20 % 100" << 1 << QStringList();
+    QTest::newRow("d10 greatest shows 9") << "c3" << QList{top} << "4 6 8 9 12 20 % 100" << 1 << QStringList();
+    QTest::newRow("d12 greatest") << "c4" << QList{top} << "4 6 8 10 12 20 % 100" << 1 << QStringList();
+    QTest::newRow("d20 greatest") << "c5" << QList{top} << "4 6 8 10 12 20 % 100" << 1 << QStringList();
+    QTest::newRow("percentile least shows 00") << "c8" << QList{0.0f} << "4 6 8 10 12 20 00 100" << 1 << QStringList();
+    QTest::newRow("percentile greatest") << "c8" << QList{top} << "4 6 8 10 12 20 90 100" << 1 << QStringList();
+    QTest::newRow("percentile forty") << "c8" << QList{0.4f} << "4 6 8 10 12 20 40 100" << 1 << QStringList();
+    QTest::newRow("d100 least") << "c9" << QList{0.0f} << "4 6 8 10 12 20 % 1" << 1 << QStringList();
+    QTest::newRow("d100 greatest") << "c9" << QList{top} << "4 6 8 10 12 20 % 100" << 1 << QStringList();
+    QTest::newRow("a second click on a die is told") << "c9 c9" << QList{0.0f, top} << "4 6 8 10 12 20 % 100" << 2 << QStringList{"hundred-sided die: 100"};
     QTest::newRow("d6 by Enter on it") << "e1" << QList{0.0f} << "4 1 8 10 12 20 % 100" << 1 << QStringList{"six-sided die: 1"};
     QTest::newRow("percentile by keypad Enter") << "k8" << QList{0.0f} << "4 6 8 10 12 20 00 100" << 1 << QStringList{"percentile tens die: 00"};
-    QTest::newRow("Roll All least, twice: d10 shows 1, heard twice") << "all all" << least + least << "1 1 1 1 1 1 00 1" << 16 << QStringList{leastAll, leastAll};
+    QTest::newRow("d12 pressed by assistive technology") << "p4" << QList{0.0f} << "4 6 8 10 1 20 % 100" << 1 << QStringList{"twelve-sided die: 1"};
+    QTest::newRow("Roll All least, twice: d10 shows 1, told twice") << "all all" << least + least << "1 1 1 1 1 1 00 1" << 16 << QStringList{leastAll, leastAll};
     QTest::newRow("Roll All greatest: d10 shows 10") << "all" << QList<float>(8, top) << "4 6 8 10 12 20 90 100" << 8 << QStringList{"d4: 4, d6: 6, d8: 8, d10: 10, d12: 12, d20: 20, percentile: 90, d100: 100"};
     QTest::newRow("Roll All gives draw k to the k-th die") << "all" << QList{0.0f, top, 0.0f, top, 0.0f, top, 0.0f, top} << "1 6 1 10 1 20 00 100" << 8 << QStringList{"d4: 1, d6: 6, d8: 1, d10: 10, d12: 1, d20: 20, percentile: 00, d100: 100"};
-    QTest::newRow("a roll after Roll All changes its button only") << "all c5" << least + QList{top} << "1 1 1 1 1 20 00 1" << 9 << QStringList{leastAll, "twenty-sided die: 20"};
+    QTest::newRow("a roll after Roll All changes its button only") << "all e5" << least + QList{top} << "1 1 1 1 1 20 00 1" << 9 << QStringList{leastAll, "twenty-sided die: 20"};
     QTest::newRow("an index without a die does nothing") << "r-1 r6 r7 r10 r32767" << QList<float>() << initialCaptions << 0 << QStringList();
     // clang-format on
 }
@@ -182,7 +187,7 @@ void TestMainWindow::rolls()
     const Announcements announcements;
     for (const QString &action : actions.split(' ')) {
         const auto index = action.mid(1).toShort();
-        QPushButton *button = window.dieButton(index);
+        PictureButton *button = window.dieButton(index);
         if (action == QLatin1String("all")) {
             QTest::mouseClick(child<QPushButton>(window, "RA"), Qt::LeftButton);
         } else if (action.startsWith('r')) {
@@ -190,6 +195,12 @@ void TestMainWindow::rolls()
             QVERIFY(!button);
         } else if (action.startsWith('c')) {
             QTest::mouseClick(button, Qt::LeftButton);
+            QCOMPARE(QApplication::focusWidget(), button); // the focus follows the click
+        } else if (action.startsWith('p')) {
+            const std::size_t before = source.taken();
+            QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(button);
+            iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+            QTRY_COMPARE(source.taken(), before + 1);
         } else {
             const bool keypad = action.startsWith('k');
             button->setFocus();
@@ -200,9 +211,10 @@ void TestMainWindow::rolls()
     QCOMPARE(captions(window), shown);
     QCOMPARE(int(source.taken()), taken);
     QCOMPARE(announcements.heard, heard);
+    // Each die is named by its kind and what it shows.
     for (const TestDie &d : testDice)
         QCOMPARE(accessibleText(window.dieButton(d.index), QAccessible::Name),
-                 window.dieButton(d.index)->text());
+                 QStringLiteral("%1: %2").arg(d.kind, window.dieButton(d.index)->caption()));
 }
 
 void TestMainWindow::freshRunKnownAnswers_data()
@@ -242,9 +254,9 @@ void TestMainWindow::freshRunKnownAnswers()
             seen << (row << stats->totalLabel(1)->text()).join(' ');
             closeWindowsBut(&window);
         } else {
-            QPushButton *die = window.dieButton(click.toShort());
+            PictureButton *die = window.dieButton(click.toShort());
             QTest::mouseClick(die, Qt::LeftButton);
-            seen << die->text();
+            seen << die->caption();
         }
     }
     QCOMPARE(seen, shown);
@@ -321,7 +333,8 @@ void TestMainWindow::everyControlIsHeard_data()
     };
     row("Main", "", A::Window, "Quandrel", "");
     for (const TestDie &d : testDice)
-        row("Main", QStringLiteral("Die%1").arg(d.index), A::Button, d.caption, d.kind);
+        row("Main", QStringLiteral("Die%1").arg(d.index), A::Button,
+            QStringLiteral("%1: %2").arg(d.kind, d.caption), "a click rolls it");
     // clang-format off
     row("Main", "RA", A::Button, "Roll All", "rolls all eight dice");
     row("Main", "CharShow", A::Button, "Character Stat Roller", "opens its window");
@@ -333,11 +346,12 @@ void TestMainWindow::everyControlIsHeard_data()
     for (int k = 1; k <= 6; ++k) {
         for (int j = 0; j < 4; ++j)
             row("CharStat", QStringLiteral("R%1_%2").arg(k).arg(j), A::StaticText,
-                QString::number(j + 1), QStringLiteral("row %1, die %2").arg(k).arg(j + 1));
-        row("CharStat", QStringLiteral("T%1").arg(k - 1), A::StaticText, "18",
-            QStringLiteral("row %1 total").arg(k));
-        row("CharStat", QStringLiteral("RRol%1").arg(k - 1), A::Button, "Re-Roll",
-            QStringLiteral("Re-roll row %1").arg(k));
+                QStringLiteral("row %1, die %2: %3").arg(k).arg(j + 1).arg(j + 1),
+                "one of the row's four dice");
+        row("CharStat", QStringLiteral("T%1").arg(k - 1), A::StaticText,
+            QStringLiteral("row %1 total: 18").arg(k), "the sum of the row's three highest dice");
+        row("CharStat", QStringLiteral("RRol%1").arg(k - 1), A::Button,
+            QStringLiteral("Re-Roll row %1").arg(k), "rolls the row's four dice again");
     }
     // clang-format off
     row("CharStat", "Command1", A::Button, "Roll All", "rolls all six rows");
@@ -348,13 +362,13 @@ void TestMainWindow::everyControlIsHeard_data()
     row("ADDice", "total", A::StaticText, "TOTAL", "sum of the dice");
     row("ADDice", "Roll", A::Button, "Roll", "rolls the dice and shows their sum");
 
-    row("About", "", A::Dialog, "About Quandrel", "Quandrel. Version 1.7.0");
+    row("About", "", A::Dialog, "About Quandrel", "");
     row("About", "cmdOK", A::Button, "OK", "closes the About window");
     row("About", "picIcon0", A::Graphic, "Program icon", "a red die with a yellow 7");
     row("About", "lblDescription", A::StaticText, "Designed and programmed by the Quandrel authors", "credit");
     row("About", "lblDisclaimer", A::StaticText, "", "empty");
     row("About", "lblTitle", A::StaticText, "Quandrel", "program");
-    row("About", "lblVersion", A::StaticText, "Version 1.7.0", "version");
+    row("About", "lblVersion", A::StaticText, "Quandrel Version 1.7.0", "version");
     row("About", "picIcon1", A::Graphic, "Die icon", "the red die, its 7 outlined");
     // clang-format on
 }

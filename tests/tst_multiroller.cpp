@@ -20,6 +20,8 @@
 #include <algorithm>
 #include <functional>
 
+Q_DECLARE_METATYPE(QAccessible::TextBoundaryType)
+
 namespace {
 
 // The request's view, in memory.
@@ -60,6 +62,8 @@ private slots:
     void loadsAsDesigned();
     void geometry_data();
     void geometry();
+    void countBoxText_data();
+    void countBoxText();
     void interaction_data();
     void interaction();
 };
@@ -126,39 +130,40 @@ void TestMultiRoller::counts()
 void TestMultiRoller::request_data()
 {
     // A request from a count text and a list position, every die drawing `draw`; then the
-    // count text, the total, the draws taken and the dice the request says it rolled (-1:
-    // none, for no kind chosen).
+    // count text, the total, the draws taken and what the request says it did.
     QTest::addColumn<QString>("count");
     QTest::addColumn<int>("position");
     QTest::addColumn<float>("draw");
     QTest::addColumn<QString>("countAfter");
     QTest::addColumn<QString>("total");
     QTest::addColumn<int>("draws");
-    QTest::addColumn<int>("rolled");
+    QTest::addColumn<QString>("outcome");
     const float top = largestDraw;
     // clang-format off
-    QTest::newRow("untouched: placeholder replaced, nothing else") << "# of Rolls" << -1 << 0.0f << "0" << "TOTAL" << 0 << -1;
-    QTest::newRow("d6 with placeholder") << "# of Rolls" << 1 << 0.0f << "0" << "0" << 0 << 0;
-    QTest::newRow("other case is no placeholder") << "# OF ROLLS" << -1 << 0.0f << "# OF ROLLS" << "TOTAL" << 0 << -1;
-    QTest::newRow("lower case is no placeholder") << "# of rolls" << 1 << 0.0f << "# of rolls" << "0" << 0 << 0;
-    QTest::newRow("zero dice") << "0" << 2 << 0.0f << "0" << "0" << 0 << 0;
-    QTest::newRow("negative dice") << "-5" << 2 << 0.0f << "-5" << "0" << 0 << 0;
-    QTest::newRow("half a die") << ".5" << 2 << 0.0f << ".5" << "0" << 0 << 0;
-    QTest::newRow("2.9 rolls two") << "2.9" << 0 << 0.0f << "2.9" << "2" << 2 << 2;
-    QTest::newRow("blank 3 blank rolls three") << " 3 " << 0 << 0.0f << " 3 " << "3" << 3 << 3;
-    QTest::newRow("1e2 rolls a hundred") << "1e2" << 0 << 0.0f << "1e2" << "100" << 100 << 100;
-    QTest::newRow("+2 rolls two") << "+2" << 0 << 0.0f << "+2" << "2" << 2 << 2;
-    QTest::newRow("not a number") << "x" << 0 << 0.0f << "x" << "0" << 0 << 0;
-    QTest::newRow("too many") << "9e9" << 0 << 0.0f << "9e9" << "0" << 0 << 0;
-    QTest::newRow("no kind") << "5" << -1 << 0.0f << "5" << "TOTAL" << 0 << -1;
-    QTest::newRow("position past the list") << "5" << 7 << 0.0f << "5" << "TOTAL" << 0 << -1;
-    QTest::newRow("Die 10 least shows 0") << "1" << 3 << 0.0f << "1" << "0" << 1 << 1;
-    QTest::newRow("Die 10 greatest shows 9") << "1" << 3 << top << "1" << "9" << 1 << 1;
+    QTest::newRow("untouched: placeholder replaced, nothing else") << "# of Rolls" << -1 << 0.0f << "0" << "TOTAL" << 0 << "no kind";
+    QTest::newRow("d6 with placeholder") << "# of Rolls" << 1 << 0.0f << "0" << "0" << 0 << "rolled 0";
+    QTest::newRow("other case is no placeholder") << "# OF ROLLS" << -1 << 0.0f << "# OF ROLLS" << "TOTAL" << 0 << "no kind";
+    QTest::newRow("lower case is no placeholder") << "# of rolls" << 1 << 0.0f << "# of rolls" << "0" << 0 << "not a number";
+    QTest::newRow("empty: no number") << "" << 1 << 0.0f << "" << "0" << 0 << "not a number";
+    QTest::newRow("zero dice") << "0" << 2 << 0.0f << "0" << "0" << 0 << "rolled 0";
+    QTest::newRow("negative dice") << "-5" << 2 << 0.0f << "-5" << "0" << 0 << "rolled 0";
+    QTest::newRow("half a die") << ".5" << 2 << 0.0f << ".5" << "0" << 0 << "rolled 0";
+    QTest::newRow("2.9 rolls two") << "2.9" << 0 << 0.0f << "2.9" << "2" << 2 << "rolled 2";
+    QTest::newRow("blank 3 blank rolls three") << " 3 " << 0 << 0.0f << " 3 " << "3" << 3 << "rolled 3";
+    QTest::newRow("1e2 rolls a hundred") << "1e2" << 0 << 0.0f << "1e2" << "100" << 100 << "rolled 100";
+    QTest::newRow("+2 rolls two") << "+2" << 0 << 0.0f << "+2" << "2" << 2 << "rolled 2";
+    QTest::newRow("not a number") << "x" << 0 << 0.0f << "x" << "0" << 0 << "not a number";
+    QTest::newRow("too many") << "9e9" << 0 << 0.0f << "9e9" << "0" << 0 << "out of range";
+    QTest::newRow("too few") << "-40000" << 0 << 0.0f << "-40000" << "0" << 0 << "out of range";
+    QTest::newRow("no kind") << "5" << -1 << 0.0f << "5" << "TOTAL" << 0 << "no kind";
+    QTest::newRow("position past the list") << "5" << 7 << 0.0f << "5" << "TOTAL" << 0 << "no kind";
+    QTest::newRow("Die 10 least shows 0") << "1" << 3 << 0.0f << "1" << "0" << 1 << "rolled 1";
+    QTest::newRow("Die 10 greatest shows 9") << "1" << 3 << top << "1" << "9" << 1 << "rolled 1";
     // sums are exact past 16 bits
-    QTest::newRow("999 x d20 stays within 16 bits") << "999" << 5 << top << "999" << "19980" << 999 << 999;
-    QTest::newRow("999 x d100") << "999" << 6 << top << "999" << "99900" << 999 << 999;
-    QTest::newRow("1e4 x d100") << "1e4" << 6 << top << "1e4" << "1000000" << 10000 << 10000;
-    QTest::newRow("largest count x d100") << "32767" << 6 << top << "32767" << "3276700" << 32767 << 32767;
+    QTest::newRow("999 x d20 stays within 16 bits") << "999" << 5 << top << "999" << "19980" << 999 << "rolled 999";
+    QTest::newRow("999 x d100") << "999" << 6 << top << "999" << "99900" << 999 << "rolled 999";
+    QTest::newRow("1e4 x d100") << "1e4" << 6 << top << "1e4" << "1000000" << 10000 << "rolled 10000";
+    QTest::newRow("largest count x d100") << "32767" << 6 << top << "32767" << "3276700" << 32767 << "rolled 32767";
     // clang-format on
 }
 
@@ -170,16 +175,21 @@ void TestMultiRoller::request()
     QFETCH(QString, countAfter);
     QFETCH(QString, total);
     QFETCH(int, draws);
-    QFETCH(int, rolled);
+    QFETCH(QString, outcome);
     Form form;
     form.count = count.toStdString();
     form.position = position;
     ScriptedSource source(std::vector<float>(40000, draw));
-    const std::optional<int> result = multiroller::roll(form, source);
+    const multiroller::Request request = multiroller::roll(form, source);
     QCOMPARE(QString::fromStdString(form.count), countAfter);
     QCOMPARE(QString::fromStdString(form.total), total);
     QCOMPARE(int(source.taken()), draws);
-    QCOMPARE(result.value_or(-1), rolled);
+    using Outcome = multiroller::Request::Outcome;
+    const QHash<Outcome, QString> outcomes = {{Outcome::Rolled, "rolled %1"},
+                                              {Outcome::NoKind, "no kind"},
+                                              {Outcome::NotANumber, "not a number"},
+                                              {Outcome::OutOfRange, "out of range"}};
+    QCOMPARE(outcomes[request.outcome].arg(request.dice), outcome);
 }
 
 void TestMultiRoller::userEdits_data()
@@ -189,26 +199,27 @@ void TestMultiRoller::userEdits_data()
     QTest::addColumn<int>("cursor");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<int>("cursorShown");
+    QTest::addColumn<bool>("refused"); // some of the insertion was left out
     // clang-format off
-    QTest::newRow("typing within limit") << "12" << "123" << 3 << "123" << 3;
-    QTest::newRow("fourth character refused") << "123" << "1234" << 4 << "123" << 3;
-    QTest::newRow("typing in the middle refused") << "123" << "1923" << 2 << "123" << 1;
-    QTest::newRow("paste cut to fit") << "" << "12345" << 5 << "123" << 3;
-    QTest::newRow("paste into middle cut") << "13" << "1abc3" << 4 << "1a3" << 2;
-    QTest::newRow("replace selection") << "123" << "9" << 1 << "9" << 1;
-    QTest::newRow("deleting from long text") << "# of Rolls" << "# of Roll" << 9 << "# of Roll" << 9;
-    QTest::newRow("typing at the placeholder's end replaces it") << "# of Rolls" << "# of Rolls5" << 11 << "5" << 1;
-    QTest::newRow("typing inside the placeholder replaces it") << "# of Rolls" << "# of R5olls" << 7 << "5" << 1;
-    QTest::newRow("replacing all of the placeholder") << "# of Rolls" << "5" << 1 << "5" << 1;
-    QTest::newRow("replacing a word of the placeholder replaces all") << "# of Rolls" << "# of 5" << 6 << "5" << 1;
-    QTest::newRow("a paste into the placeholder is cut to fit") << "# of Rolls" << "12345 Rolls" << 5 << "123" << 3;
-    QTest::newRow("typing into another long text refused") << "# of Roll" << "# of Roll5" << 10 << "# of Roll" << 9;
-    QTest::newRow("same letter typed twice") << "11" << "111" << 3 << "111" << 3;
-    QTest::newRow("same letter past limit") << "111" << "1111" << 2 << "111" << 1;
+    QTest::newRow("typing within limit") << "12" << "123" << 3 << "123" << 3 << false;
+    QTest::newRow("fourth character refused") << "123" << "1234" << 4 << "123" << 3 << true;
+    QTest::newRow("typing in the middle refused") << "123" << "1923" << 2 << "123" << 1 << true;
+    QTest::newRow("paste cut to fit") << "" << "12345" << 5 << "123" << 3 << true;
+    QTest::newRow("paste into middle cut") << "13" << "1abc3" << 4 << "1a3" << 2 << true;
+    QTest::newRow("replace selection") << "123" << "9" << 1 << "9" << 1 << false;
+    QTest::newRow("deleting from long text") << "# of Rolls" << "# of Roll" << 9 << "# of Roll" << 9 << false;
+    QTest::newRow("typing at the placeholder's end replaces it") << "# of Rolls" << "# of Rolls5" << 11 << "5" << 1 << false;
+    QTest::newRow("typing inside the placeholder replaces it") << "# of Rolls" << "# of R5olls" << 7 << "5" << 1 << false;
+    QTest::newRow("replacing all of the placeholder") << "# of Rolls" << "5" << 1 << "5" << 1 << false;
+    QTest::newRow("replacing a word of the placeholder replaces all") << "# of Rolls" << "# of 5" << 6 << "5" << 1 << false;
+    QTest::newRow("a paste into the placeholder is cut to fit") << "# of Rolls" << "12345 Rolls" << 5 << "123" << 3 << true;
+    QTest::newRow("typing into another long text refused") << "# of Roll" << "# of Roll5" << 10 << "# of Roll" << 9 << true;
+    QTest::newRow("same letter typed twice") << "11" << "111" << 3 << "111" << 3 << false;
+    QTest::newRow("same letter past limit") << "111" << "1111" << 2 << "111" << 1 << true;
     // characters as a user sees them (cursors count them, not UTF-16 units)
-    QTest::newRow("two emoji pasted, one fits whole") << "12" << "12" + grin + grin << 4 << "12" + grin << 3;
-    QTest::newRow("an emoji after two fits") << "12" << "12" + grin << 3 << "12" + grin << 3;
-    QTest::newRow("a line end is one character") << "5" << "5\r\n" << 2 << "5\r\n" << 2;
+    QTest::newRow("two emoji pasted, one fits whole") << "12" << "12" + grin + grin << 4 << "12" + grin << 3 << true;
+    QTest::newRow("an emoji after two fits") << "12" << "12" + grin << 3 << "12" + grin << 3 << false;
+    QTest::newRow("a line end is one character") << "5" << "5\r\n" << 2 << "5\r\n" << 2 << false;
     // clang-format on
 }
 
@@ -219,11 +230,12 @@ void TestMultiRoller::userEdits()
     QFETCH(int, cursor);
     QFETCH(QString, shown);
     QFETCH(int, cursorShown);
-    int caret = cursor;
-    const multiroller::Characters result =
-        multiroller::limitEdit(CountBox::characters(before), CountBox::characters(after), caret);
-    QCOMPARE(result, CountBox::characters(shown));
-    QCOMPARE(caret, cursorShown);
+    QFETCH(bool, refused);
+    const multiroller::LimitedEdit result =
+        multiroller::limitEdit(CountBox::characters(before), CountBox::characters(after), cursor);
+    QCOMPARE(result.text, CountBox::characters(shown));
+    QCOMPARE(result.cursor, cursorShown);
+    QCOMPARE(result.refused, refused);
 }
 
 void TestMultiRoller::loadsAsDesigned()
@@ -268,6 +280,46 @@ void TestMultiRoller::geometry()
     checkPlace(&window);
 }
 
+void TestMultiRoller::countBoxText_data()
+{
+    // What assistive technology reads of the count box's "# of Rolls": the piece of text
+    // around an offset, and its text attributes as one run over the whole text, which a
+    // screen reader joins to find what to speak.
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<QAccessible::TextBoundaryType>("boundary");
+    QTest::addColumn<QString>("piece");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("end");
+    using A = QAccessible;
+    // clang-format off
+    QTest::newRow("the word at the start, which is no letter") << 0 << A::WordBoundary << "#" << 0 << 1;
+    QTest::newRow("the blank after it") << 1 << A::WordBoundary << " " << 1 << 2;
+    QTest::newRow("a word") << 3 << A::WordBoundary << "of" << 2 << 4;
+    QTest::newRow("a character") << 5 << A::CharBoundary << "R" << 5 << 6;
+    QTest::newRow("the line") << 4 << A::LineBoundary << "# of Rolls" << 0 << 10;
+    QTest::newRow("past the end") << 10 << A::WordBoundary << "" << 10 << 10;
+    // clang-format on
+}
+
+void TestMultiRoller::countBoxText()
+{
+    QFETCH(int, offset);
+    QFETCH(QAccessible::TextBoundaryType, boundary);
+    QFETCH(QString, piece);
+    QFETCH(int, start);
+    QFETCH(int, end);
+    ScriptedSource source;
+    MultiRollerWindow window(source);
+    QAccessibleTextInterface *text =
+        QAccessible::queryAccessibleInterface(window.countBox())->textInterface();
+    QVERIFY(text);
+    int from = -1, to = -1;
+    QCOMPARE(text->textAtOffset(offset, boundary, &from, &to), piece);
+    QCOMPARE(QList<int>({from, to}), QList<int>({start, end}));
+    text->attributes(offset, &from, &to);
+    QCOMPARE(QList<int>({from, to}), QList<int>({0, 10}));
+}
+
 void TestMultiRoller::interaction_data()
 {
     // Steps on a fresh window, with the focus in the die box as it opens. In the count box:
@@ -292,6 +344,9 @@ void TestMultiRoller::interaction_data()
     const QList<float> none;
     const QStringList silent;
     const QString noKind = QStringLiteral("No die kind chosen: pick one from the list");
+    const QString three = QStringLiteral("at most three characters");
+    const QString notANumber =
+        QStringLiteral("No dice rolled: the number of rolls is not a number");
     // clang-format off
     // the roll request
     QTest::newRow("the first click only replaces the placeholder") << none << "roll" << "-1 DIE" << "0" << "TOTAL" << 0 << QStringList{noKind} << false << false;
@@ -300,14 +355,17 @@ void TestMultiRoller::interaction_data()
     QTest::newRow("Enter in a field rolls nothing") << none << "down2 all type:5 enter" << "1 Die 6" << "5" << "TOTAL" << 0 << silent << true << false;
     QTest::newRow("Enter on Roll rolls") << none << "down2 all type:5 enter return" << "1 Die 6" << "5" << "20" << 5 << QStringList{"5 six-sided dice: total 20"} << true << false;
     QTest::newRow("typing into the die box drops its kind") << none << "down7 die:0" << "-1 Die 1000" << "# of Rolls" << "TOTAL" << 0 << silent << false << false;
+    QTest::newRow("a count that is no number rolls nothing, and says so") << none << "down2 all type:abc roll" << "1 Die 6" << "abc" << "0" << 0 << QStringList{notANumber} << true << false;
+    QTest::newRow("an empty count likewise") << none << "down2 all bs roll" << "1 Die 6" << "" << "0" << 0 << QStringList{notANumber} << true << false;
+    QTest::newRow("a count past 16 bits rolls nothing, and says so") << none << "down2 all type:9e9 roll" << "1 Die 6" << "9e9" << "0" << 0 << QStringList{"No dice rolled: the number of rolls is out of range"} << true << false;
     QTest::newRow("typing an entry's text chooses nothing") << none << "down7 dieall die:Die_6 all type:5 roll" << "-1 Die 6" << "5" << "TOTAL" << 0 << QStringList{noKind} << true << false;
     // the three-character limit
-    QTest::newRow("typing stops at three characters") << none << "all type:12345" << "-1 DIE" << "123" << "TOTAL" << 0 << silent << true << false;
-    QTest::newRow("typing at the front, within three") << none << "all type:12345 bs home type:98" << "-1 DIE" << "912" << "TOTAL" << 0 << silent << true << false;
-    QTest::newRow("a paste is cut to fit") << none << "paste:98765" << "-1 DIE" << "987" << "TOTAL" << 0 << silent << true << false;
-    QTest::newRow("with no room a paste adds nothing") << none << "paste:98765 paste:98765" << "-1 DIE" << "987" << "TOTAL" << 0 << silent << true << false;
-    QTest::newRow("an emoji pasted fits whole") << none << "paste:98765 bs paste:" + grin + grin << "-1 DIE" << "98" + grin << "TOTAL" << 0 << silent << true << false;
-    QTest::newRow("undo takes back the cut paste") << none << "paste:98765 bs paste:" + grin + grin + " ^Z" << "-1 DIE" << "98" << "TOTAL" << 0 << silent << true << true;
+    QTest::newRow("typing stops at three characters") << none << "all type:12345" << "-1 DIE" << "123" << "TOTAL" << 0 << QStringList{three, three} << true << false;
+    QTest::newRow("typing at the front, within three") << none << "all type:12345 bs home type:98" << "-1 DIE" << "912" << "TOTAL" << 0 << QStringList{three, three, three} << true << false;
+    QTest::newRow("a paste is cut to fit") << none << "paste:98765" << "-1 DIE" << "987" << "TOTAL" << 0 << QStringList{three} << true << false;
+    QTest::newRow("with no room a paste adds nothing") << none << "paste:98765 paste:98765" << "-1 DIE" << "987" << "TOTAL" << 0 << QStringList{three, three} << true << false;
+    QTest::newRow("an emoji pasted fits whole") << none << "paste:98765 bs paste:" + grin + grin << "-1 DIE" << "98" + grin << "TOTAL" << 0 << QStringList{three, three} << true << false;
+    QTest::newRow("undo takes back the cut paste") << none << "paste:98765 bs paste:" + grin + grin + " ^Z" << "-1 DIE" << "98" << "TOTAL" << 0 << QStringList{three, three} << true << true;
     // a click into the count box
     QTest::newRow("a click into the placeholder selects it") << QList<float>(7, 0.0f) << "click:end type:7 down1 roll" << "0 Die 4" << "7" << "7" << 7 << QStringList{"7 four-sided dice: total 7"} << true << false;
     QTest::newRow("once typed, a click places the caret") << none << "click:end type:7 click:start type:1" << "-1 DIE" << "17" << "TOTAL" << 0 << silent << true << false;
@@ -315,10 +373,10 @@ void TestMultiRoller::interaction_data()
     QTest::newRow("nothing done") << none << "" << "-1 DIE" << "# of Rolls" << "TOTAL" << 0 << silent << false << false;
     QTest::newRow("typing inside the placeholder replaces it") << none << "at:3 type:7" << "-1 DIE" << "7" << "TOTAL" << 0 << silent << true << false;
     QTest::newRow("undo brings the placeholder back") << none << "at:3 type:7 ^Z" << "-1 DIE" << "# of Rolls" << "TOTAL" << 0 << silent << false << true;
-    QTest::newRow("once shortened, the placeholder only shrinks") << none << "bs type:7" << "-1 DIE" << "# of Roll" << "TOTAL" << 0 << silent << true << false;
+    QTest::newRow("once shortened, the placeholder only shrinks") << none << "bs type:7" << "-1 DIE" << "# of Roll" << "TOTAL" << 0 << QStringList{three} << true << false;
     QTest::newRow("each character is a step") << none << "type:12 ^Z" << "-1 DIE" << "1" << "TOTAL" << 0 << silent << true << true;
-    QTest::newRow("a refused character adds no step") << none << "type:123 type:4 ^Z" << "-1 DIE" << "12" << "TOTAL" << 0 << silent << true << true;
-    QTest::newRow("a paste cut to fit is one step") << none << "paste:98765 ^Z" << "-1 DIE" << "# of Rolls" << "TOTAL" << 0 << silent << false << true;
+    QTest::newRow("a refused character adds no step") << none << "type:123 type:4 ^Z" << "-1 DIE" << "12" << "TOTAL" << 0 << QStringList{three} << true << true;
+    QTest::newRow("a paste cut to fit is one step") << none << "paste:98765 ^Z" << "-1 DIE" << "# of Rolls" << "TOTAL" << 0 << QStringList{three} << false << true;
     QTest::newRow("Ctrl+Y redoes") << none << "type:12 ^Z ^Y" << "-1 DIE" << "12" << "TOTAL" << 0 << silent << true << false;
     QTest::newRow("Ctrl+Shift+Z redoes") << none << "type:12 ^Z ^+Z" << "-1 DIE" << "12" << "TOTAL" << 0 << silent << true << false;
     QTest::newRow("a new edit forgets what could be redone") << none << "type:12 ^Z type:5 ^Y" << "-1 DIE" << "15" << "TOTAL" << 0 << silent << true << false;

@@ -195,7 +195,9 @@ QList<Caption> captions(QWidget *window)
 
 void setCaption(QWidget *w, const QString &text)
 {
-    if (auto *label = qobject_cast<QLabel *>(w))
+    if (w->property("caption").isValid())
+        w->setProperty("caption", text);
+    else if (auto *label = qobject_cast<QLabel *>(w))
         label->setText(text);
     else if (auto *button = qobject_cast<QAbstractButton *>(w))
         button->setText(text);

@@ -5,6 +5,7 @@
 // windows, checking after every action what a user can see.
 #include "about/aboutdialog.h"
 #include "app/mainwindow.h"
+#include "app/picturebutton.h"
 #include "multiroller/multirollerwindow.h"
 #include "statroller/statrollerwindow.h"
 #include "support/statboard.h"
@@ -215,7 +216,7 @@ void TestRandomUser::checkWhatTheUserSees()
 
     // Main window captions: a legal face of each die, or its label.
     for (const TestDie &d : testDice) {
-        const QString text = m_main->dieButton(d.index)->text();
+        const QString text = m_main->dieButton(d.index)->caption();
         if (text == QLatin1String(d.caption))
             continue;
         // Shortest decimal text of a face in range; the percentile die writes 0 as "00".

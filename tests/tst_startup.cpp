@@ -4,6 +4,7 @@
 // The start options a user may give: the platform and display, the widget style and a
 // style sheet.
 #include "app/mainwindow.h"
+#include "app/picturebutton.h"
 #include "app/programstyle.h"
 #include "app/startup.h"
 #include "dice/source.h"

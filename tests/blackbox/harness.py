@@ -225,6 +225,13 @@ class Program:
                        check=True)
 
 
+def caption(node):
+    """What a control shows. The program names a control whose caption alone would not say
+    what it is by what it is, then its caption after a colon ("four-sided die: 4", "row 2
+    total: 15"); the names of other controls are their captions."""
+    return node.name.rsplit(": ", 1)[-1]
+
+
 def expect(getter, want, what, timeout=3.0):
     """Waits for a control to show `want` (a click's handler runs a moment after the
     accessible press), and fails with what it shows instead."""

@@ -67,9 +67,11 @@ _ORCA_SETTINGS = {"enableKeyEcho": False, "enableBraille": False}
 
 
 class OrcaSession:
-    def __init__(self, screen="1280x1024x24", start_timeout=60.0):
+    def __init__(self, screen="1280x1024x24", start_timeout=60.0, settings=None):
+        """`settings` are Orca's own, over the session's: {"speakDescription": False}."""
         self.screen = screen
         self.start_timeout = start_timeout
+        self.settings = dict(_ORCA_SETTINGS, **(settings or {}))
         self.dir = None
         self.env = None
         self.speech = []          # every SPEECH OUTPUT text so far, in order
@@ -182,6 +184,10 @@ class OrcaSession:
     def type_text(self, text, delay_ms=30):
         self._run(["xdotool", "type", "--delay", str(delay_ms), "--", text])
 
+    def click(self, x, y):
+        """A click of the real pointer at (x, y) on the screen."""
+        self._run(["xdotool", "mousemove", str(x), str(y), "click", "1"])
+
     # ---- speech -----------------------------------------------------------
 
     def mark(self):
@@ -282,7 +288,7 @@ class OrcaSession:
 
     def _start_orca(self):
         prefs = os.path.join(self.dir, "prefs")
-        general = dict(_ORCA_SETTINGS)
+        general = dict(self.settings)
         with open(os.path.join(prefs, "user-settings.conf"), "w") as f:
             json.dump({"general": general,
                        "profiles": {"default": dict(general, profile=["Default", "default"])},

@@ -1,11 +1,14 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: The Quandrel developers
-"""The real program heard through the real screen reader: run.py PATH_TO_QUANDREL.
+"""The real program heard through the real screen reader:
+    run.py PATH_TO_QUANDREL [--no-descriptions]
 
-Orca runs headless beside the program; every kind of roll is made with the keyboard, and
-what Orca speaks must name each face and total that the window then shows (read through
-the accessibility interface), without the keyboard focus moving."""
+Orca runs headless beside the program, with its default settings or with descriptions not
+spoken. A blind player's walk through every window, by keyboard and once by mouse: each
+control must be heard by what it is, every roll and refusal exactly once, naming the faces
+and totals the window then shows (read through the accessibility interface), without the
+keyboard focus moving."""
 
 import os
 import re
@@ -17,8 +20,9 @@ from orca_session import OrcaSession
 
 def main():
     program = os.path.abspath(sys.argv[1])
+    descriptions = "--no-descriptions" not in sys.argv[2:]
     started = time.monotonic()
-    with OrcaSession() as session:
+    with OrcaSession(settings={"speakDescription": descriptions}) as session:
         # The accessibility bus is the session's: connect to it before loading pyatspi.
         os.environ.update(DISPLAY=session.env["DISPLAY"],
                           DBUS_SESSION_BUS_ADDRESS=session.env["DBUS_SESSION_BUS_ADDRESS"])
@@ -27,11 +31,19 @@ def main():
         proc = session.start_program([program])
         listener = Listener(session, pyatspi, proc.pid)
         listener.run()
-    print(f"screenreader: {listener.passed} passed, {len(listener.failures)} failed "
+        print("everything Orca said:", *(f"  {said!r}" for said in session.speech), sep="\n")
+    which = "with descriptions" if descriptions else "without descriptions"
+    print(f"screenreader ({which}): {listener.passed} passed, {len(listener.failures)} failed "
           f"({time.monotonic() - started:.1f} s)")
     for failure in listener.failures:
         print("FAIL  ", failure)
     return 1 if listener.failures or not listener.passed else 0
+
+
+def caption(node):
+    """What a control shows: its name, after the colon where the name says first what the
+    control is ("four-sided die: 4")."""
+    return node.name.rsplit(": ", 1)[-1]
 
 
 class Listener:
@@ -49,6 +61,9 @@ class Listener:
         Orca said nothing of the kind."""
         mark = self.session.mark()
         self.session.key(*keys)
+        return self.wait(pattern, what, mark, timeout)
+
+    def wait(self, pattern, what, mark, timeout=10):
         try:
             heard = self.session.wait_for_speech(pattern, timeout, since=mark)[-1]
         except TimeoutError as error:
@@ -65,6 +80,14 @@ class Listener:
             self.passed += 1
         else:
             self.failures.append(f"{what}: heard {heard!r}, the window shows {wanted!r}")
+
+    def once(self, text, mark, what):
+        """Counts a check: of what Orca said since `mark`, within a moment more, exactly one
+        utterance holds `text`."""
+        time.sleep(0.8)
+        self.session.mark()
+        said = [s for s in self.session.speech[mark:] if text in s]
+        self.expect(len(said), 1, f"{what} heard once in {self.session.speech[mark:]!r}")
 
     # --- the program's windows, read through the accessibility interface -------------------
     def window(self, title):
@@ -94,82 +117,145 @@ class Listener:
                 if c.getState().contains(self.atspi.STATE_FOCUSED)]
 
     def labels(self, window):
-        return {c.description or c.name: c.name for c in self.controls(window, "label")}
+        return {c.name.rsplit(": ", 1)[0]: caption(c) for c in self.controls(window, "label")}
 
-    # --- the walk through every roll -------------------------------------------------------
+    def expect_focus(self, window, name, what):
+        self.expect(self.focused(window), [name], f"the focus after {what}")
+
+    # --- the walk ------------------------------------------------------------------------
     def run(self):
         s = self.session
-        s.wait_for_speech(r"four-sided die", 30)
+        s.wait_for_speech(r"four-sided die: 4 push button", 30)
         main = self.window("Quandrel")
         dice = self.controls(main, "push button")[:8]
 
-        # Until a face repeats, which Orca must hear as well: a fresh run's third press.
+        # A die rolled by the keyboard, until a face repeats, which must be heard as well.
         faces = []
         while len(faces) < 2 or faces[-1] != faces[-2]:
             keys = ["Return"] if len(faces) % 2 else ["space"]
-            heard = self.hear(keys, r"^four-sided die: ", f"a die, {keys[0]}")
-            faces.append(dice[0].name)
+            mark = s.mark()
+            heard = self.hear(keys, r"^four-sided die: \d+\.$", f"a die, {keys[0]}")
+            faces.append(caption(dice[0]))
             self.expect(heard, f"four-sided die: {faces[-1]}.", "a die's face")
+            self.once(f"four-sided die: {faces[-1]}", mark, "the die's face")
             if heard is None or len(faces) == 10:
                 self.failures.append(f"no repeated face among {faces}")
                 break
-        self.expect_focus(main, "4", "a die")
+        self.expect_focus(main, f"four-sided die: {faces[-1]}", "a die")
+        # A die is known by its kind and what it shows.
+        heard = self.hear(["Tab"], r"^six-sided die: 6 push button", "to the six-sided die")
+        self.expect(heard, "six-sided die: 6 push button.", "the six-sided die on focus")
 
-        self.hear(["Tab"] * 8, r"^Roll All push button", "to Roll All")
+        self.hear(["Tab"] * 7, r"^Roll All push button", "to Roll All")
+        mark = s.mark()
         heard = self.hear(["space"], r"^d4: ", "Roll All")
         kinds = ["d4", "d6", "d8", "d10", "d12", "d20", "percentile", "d100"]
-        self.expect(heard, ", ".join(f"{k}: {d.name}" for k, d in zip(kinds, dice)) + ".",
-                    "Roll All's faces")
+        shown = ", ".join(f"{k}: {caption(d)}" for k, d in zip(kinds, dice))
+        self.expect(heard, shown + ".", "Roll All's faces")
+        self.once(shown, mark, "Roll All")
         self.expect_focus(main, "Roll All", "Roll All")
 
         self.hear(["Tab", "Tab"], r"^Multiple Dice Roller push button", "to the multiple roller")
+        self.multiple_roller()
+        self.hear(["alt+F4"], r"^Multiple Dice Roller push button", "closing the multiple roller")
+        self.hear(["shift+Tab"], r"^Character Stat Roller push button", "to the stat roller")
+        self.stat_roller(main, dice)
+        # The clicked die keeps the main window's focus.
+        self.hear(["alt+F4"], r"^twenty-sided die: \d+ push button", "closing the stat roller")
+        self.hear(["Tab"] * 6, r"^About push button", "to About")
+        self.about()
+
+    def multiple_roller(self):
+        s = self.session
         mark = s.mark()
         heard = self.hear(["space"], r"^Die kind editable combo box", "the multiple roller opens")
         self.expect(heard, "Die kind editable combo box.", "the die-kind box's name")
-        try:  # then what the box shows
-            entry = s.wait_for_speech(r"^DIE\.$", 5, since=mark)[-1]
-        except TimeoutError as error:
-            entry = str(error)
+        entry = self.wait(r"^DIE\.$", "the die-kind box's entry", mark, 5)
         self.expect(entry, "DIE.", "the die-kind box's entry")
-        self.hear(["Tab", "Tab"], r"^Roll push button", "to Roll")
+        # The count box says what it shows, whole.
+        heard = self.hear(["Tab"], r"selected\.$", "to the count")
+        self.expect(heard, "# of Rolls selected.", "the count box's text")
+        self.hear(["Tab"], r"^Roll push button", "to Roll")
+        mark = s.mark()
         heard = self.hear(["space"], r"die kind", "Roll with no kind")
         self.expect(heard, "No die kind chosen: pick one from the list.", "Roll with no kind")
+        self.once("No die kind chosen", mark, "Roll with no kind")
         self.hear(["shift+Tab", "shift+Tab"], r"^DIE$", "back to the die kind")
         self.hear(["Down", "Down"], r"^Die 6$", "picking Die 6")
-        self.hear(["Tab"], r"^Number of rolls", "to the count")
+        heard = self.hear(["Tab"], r"selected\.$", "to the count")
+        self.expect(heard, "0 selected.", "the count the first roll left")
+        # A fourth character is refused, and said so.
+        s.type_text("123")
+        mark = s.mark()
+        s.type_text("4")
+        heard = self.wait(r"^at most three characters\.$", "a fourth character", mark)
+        self.expect(heard, "at most three characters.", "a fourth character refused")
+        self.once("at most three characters", mark, "the refusal")
+        # A count that is no number rolls nothing, and says why.
+        s.key("ctrl+a")
+        s.type_text("abc")
+        self.hear(["Tab"], r"^Roll push button", "to Roll")
+        mark = s.mark()
+        heard = self.hear(["space"], r"^No dice rolled", "Roll with no number")
+        self.expect(heard, "No dice rolled: the number of rolls is not a number.",
+                    "a count that is no number")
+        self.once("No dice rolled", mark, "the count that is no number")
+        self.hear(["shift+Tab"], r"selected\.$", "back to the count")
         s.type_text("3")
         self.hear(["Tab"], r"^Roll push button", "to Roll")
+        mark = s.mark()
         heard = self.hear(["space"], r"six-sided dice", "Roll 3 six-sided dice")
-        total = self.labels(self.window("Muliple Dice Roller"))["sum of the dice"]
+        window = self.window("Muliple Dice Roller")
+        total = self.controls(window, "label")[-1].name
         self.expect(heard, f"3 six-sided dice: total {total}.", "the multiple roller's total")
-        self.expect_focus(self.window("Muliple Dice Roller"), "Roll", "the multiple roller")
+        self.once(f"total {total}", mark, "the multiple roller's total")
+        self.expect_focus(window, "Roll", "the multiple roller")
 
-        self.hear(["alt+F4"], r"^Multiple Dice Roller push button", "closing the multiple roller")
-        self.hear(["shift+Tab"], r"^Character Stat Roller push button", "to the stat roller")
+    def stat_roller(self, main, dice):
+        s = self.session
         self.hear(["space"], r"^Roll All push button", "the stat roller opens")
         stats = self.window("Character Stat Roller")
+        mark = s.mark()
         heard = self.hear(["space"], r"^totals ", "the stat roller's Roll All")
         shown = self.labels(stats)
-        self.expect(heard, "totals " + ", ".join(shown[f"row {k} total"] for k in range(1, 7)) + ".",
-                    "the six totals")
-        self.hear(["Tab", "Tab"], r"^Re-roll row 2", "to row 2's Re-Roll")
+        totals = "totals " + ", ".join(shown[f"row {k} total"] for k in range(1, 7))
+        self.expect(heard, totals + ".", "the six totals")
+        self.once(totals, mark, "the six totals")
+        # Each Re-Roll is known by its row.
+        heard = self.hear(["Tab", "Tab"], r"^Re-Roll row 2 push button", "to row 2's Re-Roll")
+        self.expect(heard, "Re-Roll row 2 push button.", "row 2's Re-Roll on focus")
+        mark = s.mark()
         heard = self.hear(["space"], r"^row 2: ", "Re-Roll of row 2")
         shown = self.labels(stats)
         faces = ", ".join(shown[f"row 2, die {j}"] for j in range(1, 5))
-        self.expect(heard, f"row 2: {faces}; total {shown['row 2 total']}.", "row 2's faces and total")
-        self.expect_focus(stats, "Re-Roll", "Re-Roll")
+        row = f"row 2: {faces}; total {shown['row 2 total']}"
+        self.expect(heard, row + ".", "row 2's faces and total")
+        self.once(row, mark, "row 2's Re-Roll")
+        self.expect_focus(stats, "Re-Roll row 2", "Re-Roll")
 
-        self.hear(["alt+F4"], r"^Character Stat Roller push button", "closing the stat roller")
-        self.hear(["Tab", "Tab"], r"^About push button", "to About")
+        # A click on a die of the main window while the stat roller is active: the die is
+        # heard with its result once, and the result is not told again.
+        x, y, w, h = self._extents(dice[5])
+        mark = s.mark()
+        s.click(x + w // 2, y + h // 2)
+        heard = self.wait(r"^twenty-sided die: \d+ push button", "a click on the d20", mark)
+        self.expect(heard, f"twenty-sided die: {caption(dice[5])} push button.",
+                    "the clicked d20")
+        self.once(f"twenty-sided die: {caption(dice[5])}", mark, "the clicked d20's result")
+        self.hear(["alt+Tab"], r"^Character Stat Roller frame|Re-Roll", "back to the stat roller")
+
+    def about(self):
+        s = self.session
+        mark = s.mark()
         heard = self.hear(["space"], r"^OK push button", "the About window opens")
-        said = " ".join(s.speech[-4:]) if heard else ""
-        for text in ("About Quandrel dialog", "Quandrel. Version 1.7.0.",
-                     "Designed and programmed by the Quandrel authors."):
-            self.expect(text if text in said else said, text, "the About window")
+        said = " ".join(s.speech[mark:]) if heard else ""
+        wanted = ("About Quandrel dialog Quandrel Version 1.7.0 "
+                  "Designed and programmed by the Quandrel authors.")
+        self.expect(wanted if wanted in said else said, wanted, "the About window")
 
-    def expect_focus(self, window, name, what):
-        focused = self.focused(window)
-        self.expect(focused, [name], f"the focus after {what}")
+    def _extents(self, node):
+        e = node.queryComponent().getExtents(self.atspi.DESKTOP_COORDS)
+        return e.x, e.y, e.width, e.height
 
 
 if __name__ == "__main__":

@@ -41,9 +41,12 @@ inline QString accessibleText(QWidget *widget, QAccessible::Text which)
     return iface ? iface->text(which) : QString();
 }
 
-// The text a label, button or text box shows; empty for other controls.
+// The text a label, button or text box shows; empty for other controls. A button that paints
+// its own caption gives it as its "caption" property.
 inline QString caption(const QWidget *control)
 {
+    if (const QVariant own = control->property("caption"); own.isValid())
+        return own.toString();
     if (auto *label = qobject_cast<const QLabel *>(control))
         return label->text();
     if (auto *button = qobject_cast<const QAbstractButton *>(control))

@@ -50,8 +50,6 @@ const Separator separators[separatorCount] = {
 // The darker separator's colour on a light palette.
 const QColor designGrey(128, 128, 128);
 
-constexpr char credit[] = "Designed and programmed by the Quandrel authors";
-
 // A left-aligned, word-wrapping, opaque label.
 QLabel *makeLabel(const QString &text, const QRect &geometry, QWidget *parent)
 {
@@ -125,10 +123,10 @@ void AboutDialog::setUpFrame(Frame frame)
 void AboutDialog::makeControls()
 {
     // Made in tab order.
-    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton = new QPushButton(tr("OK"), this);
     m_okButton->setObjectName(QStringLiteral("cmdOK"));
     m_okButton->setGeometry(okRect.translated(m_origin));
-    m_okButton->setAccessibleDescription(QStringLiteral("closes the About window"));
+    m_okButton->setAccessibleDescription(tr("closes the About window"));
     connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
 
     // The icon column holds picIcon(0) above picIcon(1); the labels stand between them
@@ -147,27 +145,29 @@ void AboutDialog::makeControls()
         made->setAccessibleDescription(description);
         return made;
     };
-    icon(0, QStringLiteral("Program icon"), QStringLiteral("a red die with a yellow 7"));
-    m_descriptionLabel = label("lblDescription", QString::fromLatin1(credit), descriptionRect,
-                               QStringLiteral("credit"));
-    m_disclaimerLabel = label("lblDisclaimer", QString(), disclaimerRect, QStringLiteral("empty"));
-    m_titleLabel = label("lblTitle", QString(), titleRect, QStringLiteral("program"));
-    m_versionLabel = label("lblVersion", QString(), versionRect, QStringLiteral("version"));
-    icon(1, QStringLiteral("Die icon"), QStringLiteral("the red die, its 7 outlined"));
+    icon(0, tr("Program icon"), tr("a red die with a yellow 7"));
+    m_descriptionLabel =
+        label("lblDescription", tr("Designed and programmed by the Quandrel authors"),
+              descriptionRect, tr("credit"));
+    m_disclaimerLabel = label("lblDisclaimer", QString(), disclaimerRect, tr("empty"));
+    m_titleLabel = label("lblTitle", QString(), titleRect, tr("program"));
+    m_versionLabel = label("lblVersion", QString(), versionRect, tr("version"));
+    icon(1, tr("Die icon"), tr("the red die, its 7 outlined"));
 }
 
 void AboutDialog::fillTexts()
 {
     const QString title = QString::fromLatin1(quandrel::applicationTitle);
-    setWindowTitle(QStringLiteral("About ") + title);
-    m_versionLabel->setText(QStringLiteral("Version %1.%2.%3")
+    setWindowTitle(tr("About %1").arg(title));
+    m_versionLabel->setText(tr("Version %1.%2.%3")
                                 .arg(quandrel::versionMajor)
                                 .arg(quandrel::versionMinor)
                                 .arg(quandrel::versionRevision));
     m_titleLabel->setText(title);
     // Screen readers read a dialog's labels of three words or more as it opens, not the
     // short title and version: the version label's name gives both.
-    m_versionLabel->setAccessibleName(title + QLatin1Char(' ') + m_versionLabel->text());
+    m_versionLabel->setAccessibleName(
+        tr("%1 %2", "the program's title, then its version").arg(title, m_versionLabel->text()));
 }
 
 void AboutDialog::applyPalette()

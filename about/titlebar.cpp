@@ -7,6 +7,7 @@
 #include "ui/palette.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -39,7 +40,7 @@ public:
     {
         setObjectName(QStringLiteral("closeBox"));
         setFocusPolicy(Qt::NoFocus);
-        setAccessibleName(tr("Close"));
+        setAccessibleName(QCoreApplication::translate("TitleBar", "Close"));
     }
 
 protected:

@@ -60,19 +60,18 @@ MainWindow::MainWindow(dice::Source &source, QWidget *parent)
         button->setGeometry(twips::rect(d.left, dieTop, d.width, dieHeight));
         button->setFont(dieFont);
         // Named by its kind and what it shows: "four-sided die: 4".
-        accessiblenames::follow(button,
-                                QString::fromLatin1(d.description) + QStringLiteral(": %1"));
-        button->setAccessibleDescription(QStringLiteral("a click rolls it"));
+        accessiblenames::follow(button, kindAndFace(d, QStringLiteral("%1")));
+        button->setAccessibleDescription(tr("a click rolls it"));
         const short index = d.index;
         connect(button, &QPushButton::clicked, this, [this, index] { rollDie(index); });
         m_dieButtons[static_cast<std::size_t>(index)] = button;
     }
 
-    auto *rollAll = new QPushButton(QStringLiteral("Roll All"), this);
+    auto *rollAll = new QPushButton(tr("Roll All"), this);
     rollAll->setObjectName(QStringLiteral("RA"));
     rollAll->setGeometry(rollAllRect);
     rollAll->setFont(fonts::design(rollAllPoints, true));
-    rollAll->setAccessibleDescription(QStringLiteral("rolls all eight dice"));
+    rollAll->setAccessibleDescription(tr("rolls all eight dice"));
     connect(rollAll, &QPushButton::clicked, this, &MainWindow::rollAll);
 
     // The buttons that open the other windows, in tab order.
@@ -84,20 +83,27 @@ MainWindow::MainWindow(dice::Source &source, QWidget *parent)
         const char *description;
         WindowSlot *slot;
     } windowButtons[] = {
-        {"CharShow", "Character Stat Roller", statRollerRect, "opens its window", &m_statRoller},
-        {"AdShow", "Multiple Dice Roller", multiRollerRect, "opens its window", &m_multiRoller},
-        {"AbShow", "About", aboutRect, "opens the About window", &m_about},
+        {"CharShow", QT_TR_NOOP("Character Stat Roller"), statRollerRect,
+         QT_TR_NOOP("opens its window"), &m_statRoller},
+        {"AdShow", QT_TR_NOOP("Multiple Dice Roller"), multiRollerRect,
+         QT_TR_NOOP("opens its window"), &m_multiRoller},
+        {"AbShow", QT_TR_NOOP("About"), aboutRect, QT_TR_NOOP("opens the About window"), &m_about},
     };
     for (const auto &w : windowButtons) {
-        auto *button = new QPushButton(QString::fromLatin1(w.caption), this);
+        auto *button = new QPushButton(tr(w.caption), this);
         button->setObjectName(QString::fromLatin1(w.name));
         button->setGeometry(w.geometry);
-        button->setAccessibleDescription(QString::fromLatin1(w.description));
+        button->setAccessibleDescription(tr(w.description));
         connect(button, &QPushButton::clicked, this, [slot = w.slot] { slot->open(); });
     }
 
     fonts::pinToControls(this);
     m_dieButtons[0]->setFocus();
+}
+
+QString MainWindow::kindAndFace(const DieButton &die, const QString &face)
+{
+    return tr("%1: %2", "a die, then its face").arg(tr(die.kind), face);
 }
 
 PictureButton *MainWindow::dieButton(short index) const
@@ -117,9 +123,7 @@ void MainWindow::rollDie(short index)
     // and all, once the click is handled; the result is not spoken a second time.
     if (button->focusFollowsClick() && !button->hasFocus())
         return;
-    announcer::announce(this, [&] {
-        return QStringLiteral("%1: %2").arg(QLatin1String(d->description), button->caption());
-    });
+    announcer::announce(this, [&] { return kindAndFace(*d, button->caption()); });
 }
 
 void MainWindow::rollAll()
@@ -132,9 +136,9 @@ void MainWindow::rollAll()
     announcer::announce(this, [this] {
         QStringList results;
         for (const DieButton &d : dieButtons)
-            results << QStringLiteral("%1: %2").arg(
-                QLatin1String(d.shortName),
-                m_dieButtons[static_cast<std::size_t>(d.index)]->caption());
-        return results.join(QStringLiteral(", "));
+            results << tr("%1: %2", "a die, then its face")
+                           .arg(tr(d.shortName),
+                                m_dieButtons[static_cast<std::size_t>(d.index)]->caption());
+        return results.join(tr(", ", "between the dice of a spoken Roll All"));
     });
 }

@@ -11,6 +11,7 @@
 #include <array>
 
 class PictureButton;
+struct DieButton;
 
 // The main window: eight die buttons, Roll All, and the buttons that open the
 // character stat roller, the multiple dice roller and the About window.
@@ -34,6 +35,9 @@ public:
     PictureButton *dieButton(short index) const;
 
 private:
+    // The die's kind and `face`, as its name and a roll's spoken result say them.
+    static QString kindAndFace(const DieButton &die, const QString &face);
+
     dice::Source &m_source;
     std::array<PictureButton *, 10> m_dieButtons{}; // by index; 6 and 7 stay null
     WindowSlot m_statRoller;

@@ -6,6 +6,7 @@
 #include "app/accessibility.h"
 #include "app/programstyle.h"
 #include "app/version.h"
+#include "translations/translations.h"
 #include "ui/assets.h"
 #include "ui/fonts.h"
 
@@ -88,6 +89,7 @@ std::optional<StartOptions> readStartOptions(int argc, char **argv)
 
 void setUpProgram(const StartOptions &options)
 {
+    installTranslations();
     QApplication::setApplicationName(QString::fromLatin1(quandrel::applicationTitle));
     QApplication::setApplicationVersion(QString::fromLatin1(quandrel::versionString));
     QApplication::setDesktopFileName(QStringLiteral("org.quandrel.Quandrel"));

@@ -28,9 +28,9 @@ std::optional<std::string> defaultPlatform(const char *display, const char *wayl
 // nothing.
 std::optional<StartOptions> readStartOptions(int argc, char **argv);
 
-// Sets up the running QApplication the way Quandrel runs: application name, version and
-// desktop entry, the window icon, the design's fonts, the program's style (Fusion, with
-// outlines kept visible) unless the user named one (the desktop's palette stays) and the
-// windows' accessible roles.
+// Sets up the running QApplication the way Quandrel runs: the user's language, application
+// name, version and desktop entry, the window icon, the design's fonts, the program's style
+// (Fusion, with outlines kept visible) unless the user named one (the desktop's palette
+// stays) and the windows' accessible roles.
 // Call once, after the QApplication exists and before any window is made.
 void setUpProgram(const StartOptions &options = {});

@@ -68,14 +68,14 @@ void CountBox::edited()
 {
     const multiroller::EditHistory::State before{m_shown.toStdU16String(), m_shownCursor};
     const multiroller::Characters after = characters(text());
-    const multiroller::LimitedEdit limited =
-        multiroller::limitEdit(characters(m_shown), after, characterIndex(after, cursorPosition()));
+    const multiroller::LimitedEdit limited = multiroller::limitEdit(
+        characters(m_shown), after, characterIndex(after, cursorPosition()), characters(m_initial));
     if (limited.text != after)
         showState(
             {joined(limited.text).toStdU16String(), utf16Position(limited.text, limited.cursor)});
     // What the limit left out is said, without moving the focus; the box shows the rest.
     if (limited.refused)
-        announcer::announce(window(), QStringLiteral("at most three characters"));
+        announcer::announce(window(), tr("at most three characters"));
     if (text() != QString::fromStdU16String(before.text))
         m_history.edited(before);
     m_shown = text();

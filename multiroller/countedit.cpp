@@ -3,29 +3,12 @@
 
 #include "multiroller/countedit.h"
 
-#include "multiroller/multiroller.h"
-
 #include <algorithm>
 
 namespace multiroller {
 
-namespace {
-
-// The placeholder, character by character.
-const Characters &placeholderCharacters()
-{
-    static const Characters characters = [] {
-        Characters result;
-        for (const char *c = placeholder; *c; ++c)
-            result.emplace_back(1, static_cast<char16_t>(*c));
-        return result;
-    }();
-    return characters;
-}
-
-} // namespace
-
-LimitedEdit limitEdit(const Characters &before, const Characters &after, int cursor, int limit)
+LimitedEdit limitEdit(const Characters &before, const Characters &after, int cursor,
+                      const Characters &placeholder, int limit)
 {
     // The edit replaced before[prefix, before.size() - suffix) with
     // after[prefix, after.size() - suffix). The caret ends after the insertion, which
@@ -46,7 +29,7 @@ LimitedEdit limitEdit(const Characters &before, const Characters &after, int cur
     if (inserted == 0)
         return {after, cursor, false};
     const auto front = static_cast<std::ptrdiff_t>(prefix);
-    if (before == placeholderCharacters()) {
+    if (before == placeholder) {
         // What the user puts into the starting text replaces all of it.
         const std::size_t take = std::min<std::size_t>(inserted, limit);
         return {{after.begin() + front, after.begin() + front + std::ptrdiff_t(take)},

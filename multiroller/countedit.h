@@ -32,12 +32,13 @@ struct LimitedEdit
 // Holds a user's edit of the count box to the user limit. `before` is the text before the
 // edit, `after` the text the edit would leave and `cursor` the caret after it, in
 // characters. An edit that removes only is kept whole. An edit that inserts into the
-// placeholder replaces all of it with the insertion, whatever was selected; one that
+// `placeholder`, the box's starting text, replaces all of it with the insertion, whatever was
+// selected; one that
 // inserts into another text, and would leave more than `limit` characters, keeps only as
 // much of its insertion as fits (possibly nothing). Either way no more than `limit`
 // characters of the insertion are kept.
 LimitedEdit limitEdit(const Characters &before, const Characters &after, int cursor,
-                      int limit = userLimit);
+                      const Characters &placeholder, int limit = userLimit);
 
 // The undo history of a text the user edits: each edit is one step, whatever cut it.
 class EditHistory

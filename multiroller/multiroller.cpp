@@ -99,7 +99,7 @@ int countFor(std::string_view text, Reading *reading)
 
 Request roll(View &view, dice::Source &source)
 {
-    if (view.countText() == placeholder)
+    if (view.countText() == view.placeholder())
         view.setCountText("0");
 
     const int position = view.selectedPosition();

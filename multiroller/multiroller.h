@@ -13,26 +13,21 @@
 
 namespace multiroller {
 
-// The count box's text until the user or a request changes it.
-inline constexpr char placeholder[] = "# of Rolls";
-
 struct Kind
 {
-    const char *text; // the list entry
     int sides;
     dice::Rule rule;
-    const char *spoken; // the kind in a spoken result: "3 six-sided dice"
 };
 
-// The die kinds by list position, 0 to 6.
+// The die kinds by list position, 0 to 6: Die 4, 6, 8, 10 (0 to 9), 12, 20 and 100.
 inline constexpr std::array<Kind, 7> kinds{{
-    {"Die 4", 4, dice::Rule::Standard, "four-sided"},
-    {"Die 6", 6, dice::Rule::Standard, "six-sided"},
-    {"Die 8", 8, dice::Rule::Standard, "eight-sided"},
-    {"Die 10", 10, dice::Rule::ZeroBased, "ten-sided"},
-    {"Die 12", 12, dice::Rule::Standard, "twelve-sided"},
-    {"Die 20", 20, dice::Rule::Standard, "twenty-sided"},
-    {"Die 100", 100, dice::Rule::Standard, "hundred-sided"},
+    {4, dice::Rule::Standard},
+    {6, dice::Rule::Standard},
+    {8, dice::Rule::Standard},
+    {10, dice::Rule::ZeroBased},
+    {12, dice::Rule::Standard},
+    {20, dice::Rule::Standard},
+    {100, dice::Rule::Standard},
 }};
 
 // The value of a count text, or nothing when it is not a number. Accepted: blanks
@@ -60,6 +55,8 @@ class View
 {
 public:
     virtual ~View() = default;
+    // The count box's text until the user or a request changes it ("# of Rolls").
+    virtual std::string placeholder() const = 0;
     virtual std::string countText() const = 0;
     virtual void setCountText(const std::string &text) = 0;
     // Position of the selected die kind, -1 when none is selected.

@@ -25,8 +25,39 @@ constexpr QRect totalRect = twips::rect(120, 1080, 2295, 495);
 constexpr QRect rollRect = twips::rect(120, 600, 2295, 375);
 constexpr double totalPoints = 12.0;
 
-constexpr char dieBoxText[] = "DIE";
-constexpr char totalText[] = "TOTAL";
+// The die kinds by list position: the list entry, and a roll's result as spoken.
+// clang-format off
+const struct
+{
+    const char *entry;
+    const char *spoken;
+} kindTexts[] = {
+    {QT_TRANSLATE_NOOP("MultiRollerWindow", "Die 4"), QT_TRANSLATE_N_NOOP("MultiRollerWindow", "%n four-sided dice: total %1")},
+    {QT_TRANSLATE_NOOP("MultiRollerWindow", "Die 6"), QT_TRANSLATE_N_NOOP("MultiRollerWindow", "%n six-sided dice: total %1")},
+    {QT_TRANSLATE_NOOP("MultiRollerWindow", "Die 8"), QT_TRANSLATE_N_NOOP("MultiRollerWindow", "%n eight-sided dice: total %1")},
+    {QT_TRANSLATE_NOOP("MultiRollerWindow", "Die 10"), QT_TRANSLATE_N_NOOP("MultiRollerWindow", "%n ten-sided dice: total %1")},
+    {QT_TRANSLATE_NOOP("MultiRollerWindow", "Die 12"), QT_TRANSLATE_N_NOOP("MultiRollerWindow", "%n twelve-sided dice: total %1")},
+    {QT_TRANSLATE_NOOP("MultiRollerWindow", "Die 20"), QT_TRANSLATE_N_NOOP("MultiRollerWindow", "%n twenty-sided dice: total %1")},
+    {QT_TRANSLATE_NOOP("MultiRollerWindow", "Die 100"), QT_TRANSLATE_N_NOOP("MultiRollerWindow", "%n hundred-sided dice: total %1")},
+};
+// clang-format on
+static_assert(std::size(kindTexts) == multiroller::kinds.size());
+
+// `text` with every decimal digit of any script as its ASCII digit: a count typed in
+// full-width, Arabic-Indic or Devanagari digits counts as the same count in ASCII.
+QString asciiDigits(const QString &text)
+{
+    QString ascii;
+    ascii.reserve(text.size());
+    for (const char32_t c : text.toUcs4()) {
+        const int digit = QChar::digitValue(c);
+        if (digit >= 0 && QChar::category(c) == QChar::Number_DecimalDigit)
+            ascii += QChar(u'0' + digit);
+        else
+            ascii += QString::fromUcs4(&c, 1);
+    }
+    return ascii;
+}
 
 } // namespace
 
@@ -35,8 +66,7 @@ MultiRollerWindow::MultiRollerWindow(dice::Source &source, QWidget *parent)
 {
     installAccessibleLineEdits();
     // "Muliple" is the window's title as its players know it, not a typo to mend.
-    setUpDesignWindow(this, "ADDice", QStringLiteral("Muliple Dice Roller"), clientWidth,
-                      clientHeight);
+    setUpDesignWindow(this, "ADDice", tr("Muliple Dice Roller"), clientWidth, clientHeight);
 
     // Made in tab order: DieBox, xRoll, total, Roll.
     m_dieBox = new QComboBox(this);
@@ -44,8 +74,8 @@ MultiRollerWindow::MultiRollerWindow(dice::Source &source, QWidget *parent)
     m_dieBox->setGeometry(dieBoxRect);
     m_dieBox->setEditable(true);
     m_dieBox->setInsertPolicy(QComboBox::NoInsert);
-    m_dieBox->setAccessibleName(QStringLiteral("Die kind"));
-    m_dieBox->setAccessibleDescription(QStringLiteral("pick one from the list"));
+    m_dieBox->setAccessibleName(tr("Die kind"));
+    m_dieBox->setAccessibleDescription(tr("pick one from the list"));
     // On Linux an editable combo box is named after its text; screen readers find its name
     // through a label for it, which this window never shows.
     auto *dieBoxLabel = new QLabel(m_dieBox->accessibleName(), this);
@@ -60,23 +90,23 @@ MultiRollerWindow::MultiRollerWindow(dice::Source &source, QWidget *parent)
 
     // The user may type at most userLimit characters; the program's own texts may be
     // longer, so the count box holds its user's edits to the limit itself.
-    m_countBox = new CountBox(QString::fromLatin1(multiroller::placeholder), this);
+    m_countBox = new CountBox(tr("# of Rolls"), this);
     m_countBox->setObjectName(QStringLiteral("xRoll"));
     m_countBox->setGeometry(countRect);
-    m_countBox->setAccessibleName(QStringLiteral("Number of rolls"));
-    m_countBox->setAccessibleDescription(QStringLiteral("up to three characters"));
+    m_countBox->setAccessibleName(tr("Number of rolls"));
+    m_countBox->setAccessibleDescription(tr("up to three characters"));
 
-    m_totalLabel = new QLabel(QString::fromLatin1(totalText), this);
+    m_totalLabel = new QLabel(tr("TOTAL"), this);
     m_totalLabel->setObjectName(QStringLiteral("total"));
-    m_totalLabel->setAccessibleDescription(QStringLiteral("sum of the dice"));
+    m_totalLabel->setAccessibleDescription(tr("sum of the dice"));
     m_totalLabel->setGeometry(totalRect);
     m_totalLabel->setFont(fonts::design(totalPoints, true));
     m_totalLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    m_rollButton = new QPushButton(QStringLiteral("Roll"), this);
+    m_rollButton = new QPushButton(tr("Roll"), this);
     m_rollButton->setObjectName(QStringLiteral("Roll"));
     m_rollButton->setGeometry(rollRect);
-    m_rollButton->setAccessibleDescription(QStringLiteral("rolls the dice and shows their sum"));
+    m_rollButton->setAccessibleDescription(tr("rolls the dice and shows their sum"));
     connect(m_rollButton, &QPushButton::clicked, this, &MultiRollerWindow::roll);
 
     fillDieBox();
@@ -86,11 +116,11 @@ MultiRollerWindow::MultiRollerWindow(dice::Source &source, QWidget *parent)
 
 void MultiRollerWindow::fillDieBox()
 {
-    for (std::size_t i = 0; i < multiroller::kinds.size(); ++i)
-        m_dieBox->insertItem(static_cast<int>(i), QString::fromLatin1(multiroller::kinds[i].text));
+    for (std::size_t i = 0; i < std::size(kindTexts); ++i)
+        m_dieBox->insertItem(static_cast<int>(i), tr(kindTexts[i].entry));
     // Adding to an empty list selects its first entry; the box starts with none.
     m_dieBox->setCurrentIndex(-1);
-    m_dieBox->setEditText(QString::fromLatin1(dieBoxText));
+    m_dieBox->setEditText(tr("DIE"));
 }
 
 void MultiRollerWindow::roll()
@@ -101,21 +131,16 @@ void MultiRollerWindow::roll()
         switch (request.outcome) {
         case Outcome::NoKind:
             // Typed text never chooses a kind; only an entry picked from the list does.
-            return QStringLiteral("No die kind chosen: pick one from the list");
+            return tr("No die kind chosen: pick one from the list");
         case Outcome::NotANumber:
-            return QStringLiteral("No dice rolled: the number of rolls is not a number");
+            return tr("No dice rolled: the number of rolls is not a number");
         case Outcome::OutOfRange:
-            return QStringLiteral("No dice rolled: the number of rolls is out of range");
+            return tr("No dice rolled: the number of rolls is out of range");
         case Outcome::Rolled:
             break;
         }
-        const multiroller::Kind &kind =
-            multiroller::kinds[static_cast<std::size_t>(selectedPosition())];
-        return QStringLiteral("%1 %2 %3: total %4")
-            .arg(request.dice)
-            .arg(QLatin1String(kind.spoken),
-                 request.dice == 1 ? QStringLiteral("die") : QStringLiteral("dice"),
-                 m_totalLabel->text());
+        return tr(kindTexts[std::size_t(selectedPosition())].spoken, nullptr, request.dice)
+            .arg(m_totalLabel->text());
     });
 }
 
@@ -133,9 +158,14 @@ void MultiRollerWindow::dieTextEdited()
     field->setCursorPosition(cursor);
 }
 
+std::string MultiRollerWindow::placeholder() const
+{
+    return tr("# of Rolls").toStdString();
+}
+
 std::string MultiRollerWindow::countText() const
 {
-    return m_countBox->text().toStdString();
+    return asciiDigits(m_countBox->text()).toStdString();
 }
 
 void MultiRollerWindow::setCountText(const std::string &text)

@@ -37,6 +37,8 @@ private:
     void fillDieBox();
     void dieTextEdited();
 
+    std::string placeholder() const override;
+    // The count box's text, with every decimal digit of any script as its ASCII digit.
     std::string countText() const override;
     void setCountText(const std::string &text) override;
     int selectedPosition() const override;

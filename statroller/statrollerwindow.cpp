@@ -73,8 +73,7 @@ QLabel *makeLabel(const char *text, const QFont &font, QWidget *parent)
 StatRollerWindow::StatRollerWindow(dice::Source &source, QWidget *parent)
     : QWidget(parent), m_source(source)
 {
-    setUpDesignWindow(this, "CharStat", QStringLiteral("Character Stat Roller"), clientWidth,
-                      clientHeight);
+    setUpDesignWindow(this, "CharStat", tr("Character Stat Roller"), clientWidth, clientHeight);
 
     // Object names follow the design's label arrays, whose rows count from 1: R1_0 is face
     // 0 of the top row, T0 its total. Accessible names say where a caption stands, so that
@@ -84,10 +83,10 @@ StatRollerWindow::StatRollerWindow(dice::Source &source, QWidget *parent)
         for (int j = 0; j < statroller::facesPerRow; ++j) {
             QLabel *label = makeLabel(initialFaces[j], labelFont, this);
             label->setObjectName(QStringLiteral("R%1_%2").arg(row + 1).arg(j));
-            accessiblenames::follow(label,
-                                    QStringLiteral("row %1, die %2: ").arg(row + 1).arg(j + 1) +
-                                        QStringLiteral("%1"));
-            label->setAccessibleDescription(QStringLiteral("one of the row's four dice"));
+            accessiblenames::follow(label, tr("row %1, die %2: %3")
+                                               .arg(QString::number(row + 1),
+                                                    QString::number(j + 1), QStringLiteral("%1")));
+            label->setAccessibleDescription(tr("one of the row's four dice"));
             label->setGeometry(twips::rect(faceLeft + facePitch * j, labelTop + rowOffset(row),
                                            faceWidth, labelHeight));
             m_faceLabels[row][j] = label;
@@ -96,29 +95,29 @@ StatRollerWindow::StatRollerWindow(dice::Source &source, QWidget *parent)
     for (int row = 0; row < statroller::rows; ++row) {
         QLabel *label = makeLabel(initialTotal, labelFont, this);
         label->setObjectName(QStringLiteral("T%1").arg(row));
-        accessiblenames::follow(label, QStringLiteral("row %1 total: ").arg(row + 1) +
-                                           QStringLiteral("%1"));
-        label->setAccessibleDescription(QStringLiteral("the sum of the row's three highest dice"));
+        accessiblenames::follow(
+            label, tr("row %1 total: %2").arg(QString::number(row + 1), QStringLiteral("%1")));
+        label->setAccessibleDescription(tr("the sum of the row's three highest dice"));
         label->setGeometry(
             twips::rect(totalLeft, labelTop + rowOffset(row), totalWidth, labelHeight));
         m_totalLabels[row] = label;
     }
 
     // Focus order: Roll All, then the six Re-Roll buttons from the top.
-    m_rollAllButton = new QPushButton(QStringLiteral("Roll All"), this);
+    m_rollAllButton = new QPushButton(tr("Roll All"), this);
     m_rollAllButton->setObjectName(QStringLiteral("Command1"));
     m_rollAllButton->setGeometry(rollAllRect);
     m_rollAllButton->setFont(fonts::design(rollAllPoints, false));
-    m_rollAllButton->setAccessibleDescription(QStringLiteral("rolls all six rows"));
+    m_rollAllButton->setAccessibleDescription(tr("rolls all six rows"));
     connect(m_rollAllButton, &QPushButton::clicked, this, &StatRollerWindow::rollAll);
 
     for (int row = 0; row < statroller::rows; ++row) {
-        auto *button = new QPushButton(QStringLiteral("Re-Roll"), this);
+        auto *button = new QPushButton(tr("Re-Roll"), this);
         button->setObjectName(QStringLiteral("RRol%1").arg(row));
         button->setGeometry(
             twips::rect(reRollLeft, reRollTop + rowOffset(row), reRollWidth, reRollHeight));
-        button->setAccessibleName(QStringLiteral("Re-Roll row %1").arg(row + 1));
-        button->setAccessibleDescription(QStringLiteral("rolls the row's four dice again"));
+        button->setAccessibleName(tr("Re-Roll row %1").arg(row + 1));
+        button->setAccessibleDescription(tr("rolls the row's four dice again"));
         connect(button, &QPushButton::clicked, this, [this, row] { reRoll(row); });
         m_reRollButtons[row] = button;
     }
@@ -134,9 +133,9 @@ void StatRollerWindow::reRoll(int row)
         QStringList faces;
         for (int j = 0; j < statroller::facesPerRow; ++j)
             faces << faceLabel(row, j)->text();
-        return QStringLiteral("row %1: %2; total %3")
-            .arg(row + 1)
-            .arg(faces.join(QStringLiteral(", ")), totalLabel(row)->text());
+        return tr("row %1: %2; total %3")
+            .arg(QString::number(row + 1), faces.join(tr(", ", "between spoken faces")),
+                 totalLabel(row)->text());
     });
 }
 
@@ -148,7 +147,7 @@ void StatRollerWindow::rollAll()
         QStringList totals;
         for (int row = 0; row < statroller::rows; ++row)
             totals << totalLabel(row)->text();
-        return QStringLiteral("totals %1").arg(totals.join(QStringLiteral(", ")));
+        return tr("totals %1").arg(totals.join(tr(", ", "between spoken totals")));
     });
 }
 

@@ -10,7 +10,6 @@
 
 #include <QClipboard>
 #include <QComboBox>
-#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -28,12 +27,13 @@ namespace {
 class Form final : public multiroller::View
 {
 public:
+    std::string placeholder() const override { return "# of Rolls"; }
     std::string countText() const override { return count; }
     void setCountText(const std::string &text) override { count = text; }
     int selectedPosition() const override { return position; }
     void setTotalText(const std::string &text) override { total = text; }
 
-    std::string count = multiroller::placeholder;
+    std::string count = "# of Rolls";
     int position = -1;
     std::string total = "TOTAL";
 };
@@ -232,7 +232,8 @@ void TestMultiRoller::userEdits()
     QFETCH(int, cursorShown);
     QFETCH(bool, refused);
     const multiroller::LimitedEdit result =
-        multiroller::limitEdit(CountBox::characters(before), CountBox::characters(after), cursor);
+        multiroller::limitEdit(CountBox::characters(before), CountBox::characters(after), cursor,
+                               CountBox::characters(QStringLiteral("# of Rolls")));
     QCOMPARE(result.text, CountBox::characters(shown));
     QCOMPARE(result.cursor, cursorShown);
     QCOMPARE(result.refused, refused);
@@ -355,6 +356,11 @@ void TestMultiRoller::interaction_data()
     QTest::newRow("Enter in a field rolls nothing") << none << "down2 all type:5 enter" << "1 Die 6" << "5" << "TOTAL" << 0 << silent << true << false;
     QTest::newRow("Enter on Roll rolls") << none << "down2 all type:5 enter return" << "1 Die 6" << "5" << "20" << 5 << QStringList{"5 six-sided dice: total 20"} << true << false;
     QTest::newRow("typing into the die box drops its kind") << none << "down7 die:0" << "-1 Die 1000" << "# of Rolls" << "TOTAL" << 0 << silent << false << false;
+    QTest::newRow("one die is one die") << none << "down2 all type:1 roll" << "1 Die 6" << "1" << "4" << 1 << QStringList{"1 six-sided die: total 4"} << true << false;
+    QTest::newRow("full-width digits count") << none << "down2 all ime:３ roll" << "1 Die 6" << "３" << "12" << 3 << QStringList{"3 six-sided dice: total 12"} << true << false;
+    QTest::newRow("Arabic-Indic digits count") << none << "down2 all ime:١٢ roll" << "1 Die 6" << "١٢" << "48" << 12 << QStringList{"12 six-sided dice: total 48"} << true << false;
+    QTest::newRow("Devanagari digits count, after a sign") << none << "down2 all ime:+५ roll" << "1 Die 6" << "+५" << "20" << 5 << QStringList{"5 six-sided dice: total 20"} << true << false;
+    QTest::newRow("digits past the limit are refused as any") << none << "down2 all ime:１２３４ roll" << "1 Die 6" << "１２３" << "492" << 123 << QStringList{three, "123 six-sided dice: total 492"} << true << false;
     QTest::newRow("a count that is no number rolls nothing, and says so") << none << "down2 all type:abc roll" << "1 Die 6" << "abc" << "0" << 0 << QStringList{notANumber} << true << false;
     QTest::newRow("an empty count likewise") << none << "down2 all bs roll" << "1 Die 6" << "" << "0" << 0 << QStringList{notANumber} << true << false;
     QTest::newRow("a count past 16 bits rolls nothing, and says so") << none << "down2 all type:9e9 roll" << "1 Die 6" << "9e9" << "0" << 0 << QStringList{"No dice rolled: the number of rolls is out of range"} << true << false;
@@ -412,13 +418,7 @@ void TestMultiRoller::interaction()
     };
     // The count box's context menu, with its Undo and Redo, while it is open.
     const auto withMenu = [box](const std::function<void(QAction * undo, QAction * redo)> &use) {
-        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(4, 4),
-                                box->mapToGlobal(QPoint(4, 4)));
-        QApplication::sendEvent(box, &event);
-        QMenu *menu = nullptr;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *shown = qobject_cast<QMenu *>(w); shown && shown->isVisible())
-                menu = shown;
+        QMenu *menu = openContextMenu(box);
         if (!menu)
             qFatal("no context menu");
         QAction *undoAction = nullptr, *redoAction = nullptr;
@@ -448,6 +448,8 @@ void TestMultiRoller::interaction()
             QTest::keyClick(into(box), key->second.key(), key->second.keyboardModifiers());
         } else if (step.startsWith("type:")) {
             QTest::keyClicks(into(box), arg);
+        } else if (step.startsWith("ime:")) {
+            commitText(into(box), arg);
         } else if (step.startsWith("paste:")) {
             QApplication::clipboard()->setText(arg);
             QTest::keyClick(into(box), Qt::Key_V, Qt::ControlModifier);

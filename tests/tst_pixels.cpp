@@ -14,6 +14,7 @@
 #include "statroller/statrollerwindow.h"
 #include "support/scriptedsource.h"
 #include "support/widgettest.h"
+#include "translations/translations.h"
 #include "ui/fonts.h"
 #include "ui/palette.h"
 
@@ -23,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTest>
 
@@ -227,6 +229,8 @@ private slots:
     void captionsContrast();
     void movesBetweenScreens_data();
     void movesBetweenScreens();
+    void textsFit_data();
+    void textsFit();
 
 private:
     qreal m_scale = 1;
@@ -432,6 +436,121 @@ void TestPixels::movesBetweenScreens()
         QVERIFY2(differing == 0,
                  qPrintable(
                      QStringLiteral("%1 pixels differ on %2").arg(differing).arg(screen->name())));
+    }
+}
+
+namespace {
+
+// Every language the program speaks.
+const QStringList languages = QStringLiteral(QUANDREL_LANGUAGES).split(u' ');
+
+const struct
+{
+    Shown window;
+    const char *name;
+} shownWindows[] = {{Shown::Main, "main window"},
+                    {Shown::StatRoller, "stat roller"},
+                    {Shown::MultiRoller, "multiple roller"},
+                    {Shown::About, "about"}};
+
+// The room a control gives its text, in device-independent pixels: a push button's inside its
+// bevel and margins; a text box's, or a combo box's field, inside its frame and margins; a
+// label's all of it.
+int room(const QWidget *control)
+{
+    const QStyle *style = control->style();
+    if (auto *edit = qobject_cast<const QLineEdit *>(control)) {
+        constexpr int lineEditMargin = 2; // on either side of a line edit's text
+        const QRect inside = edit->contentsRect().marginsRemoved(edit->textMargins());
+        return inside.width() - 2 * lineEditMargin -
+               (edit->hasFrame() ? 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0);
+    }
+    if (qobject_cast<const QPushButton *>(control))
+        return control->width() - 2 * style->pixelMetric(QStyle::PM_ButtonMargin) -
+               2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    return control->width();
+}
+
+} // namespace
+
+void TestPixels::textsFit_data()
+{
+    // Every caption and starting text of every window, in every language: the texts of each
+    // window's controls, the die kinds of the multiple roller's list, and the title the About
+    // window draws in its own title bar.
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<Shown>("window");
+    QTest::addColumn<QString>("control");
+    for (const QString &language : languages) {
+        installTranslations(QLocale(language));
+        for (const auto &[window, name] : shownWindows) {
+            ScriptedSource source;
+            const std::unique_ptr<QWidget> shown = build(window, source, false);
+            for (const QWidget *w : shown->findChildren<QWidget *>())
+                if (!caption(w).isEmpty() || qobject_cast<const QComboBox *>(w))
+                    QTest::addRow("%s, %s, %s", qPrintable(language), name,
+                                  qPrintable(w->objectName()))
+                        << language << window << w->objectName();
+        }
+        QTest::addRow("%s, about, its own title", qPrintable(language))
+            << language << Shown::About << QString();
+    }
+    installTranslations();
+}
+
+void TestPixels::textsFit()
+{
+    QFETCH(QString, language);
+    QFETCH(Shown, window);
+    QFETCH(QString, control);
+    installTranslations(QLocale(language));
+    const auto restore = qScopeGuard([] { installTranslations(); });
+    ScriptedSource source;
+    const std::unique_ptr<QWidget> shown =
+        control.isEmpty() ? std::make_unique<AboutDialog>(AboutDialog::Frame::Own)
+                          : build(window, source, false);
+    shown->show();
+    QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
+    // Each text against its room: a label that wraps may take as many lines as its height
+    // holds; any other text one line.
+    QList<std::pair<QString, const QWidget *>> texts;
+    if (control.isEmpty()) {
+        QFont title = shown->font();
+        title.setPixelSize(14); // the title bar's
+        const QFontMetrics metrics(title);
+        const int clear = 2 * 32; // the icon at the left, the close box at the right
+        QVERIFY2(metrics.horizontalAdvance(shown->windowTitle()) <= shown->width() - clear,
+                 qPrintable(shown->windowTitle()));
+        return;
+    }
+    auto *w = shown->findChild<QWidget *>(control);
+    QVERIFY(w);
+    if (auto *box = qobject_cast<QComboBox *>(w)) {
+        texts.append({box->currentText(), box->lineEdit()});
+        for (int i = 0; i < box->count(); ++i)
+            texts.append({box->itemText(i), box->lineEdit()});
+    } else {
+        texts.append({caption(w), w});
+    }
+    for (const auto &[text, where] : texts) {
+        const QFontMetrics metrics(where->font());
+        if (auto *label = qobject_cast<const QLabel *>(where); label && label->wordWrap()) {
+            const QRect needed =
+                metrics.boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap, text);
+            QVERIFY2(needed.width() <= label->width() && needed.height() <= label->height(),
+                     qPrintable(QStringLiteral("\"%1\" takes %2 x %3 of %4 x %5")
+                                    .arg(text)
+                                    .arg(needed.width())
+                                    .arg(needed.height())
+                                    .arg(label->width())
+                                    .arg(label->height())));
+        } else {
+            const int width = metrics.horizontalAdvance(text);
+            QVERIFY2(
+                width <= room(where),
+                qPrintable(
+                    QStringLiteral("\"%1\" takes %2 of %3").arg(text).arg(width).arg(room(where))));
+        }
     }
 }
 

@@ -71,17 +71,21 @@ class Session:
                 p.kill()
         shutil.rmtree(self.tmp, ignore_errors=True)
 
-    def start(self, program):
-        return Program(self, program)
+    def start(self, program, language="en"):
+        return Program(self, program, language)
 
 
 class Program:
     """One fresh run of the program."""
 
-    def __init__(self, session, path):
+    def __init__(self, session, path, language="en"):
+        """Starts the program speaking `language`, as a user's LANGUAGE asks for it."""
         self.session = session
         env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
-                   QT_SCALE_FACTOR="1", QT_ENABLE_HIGHDPI_SCALING="0")
+                   QT_SCALE_FACTOR="1", QT_ENABLE_HIGHDPI_SCALING="0", LANGUAGE=language,
+                   LANG="C.UTF-8")
+        env.pop("LC_ALL", None)
+        env.pop("LC_MESSAGES", None)
         self.proc = subprocess.Popen([path], env=env, stdout=subprocess.DEVNULL,
                                      stderr=subprocess.DEVNULL)
         self.app = wait_for(self._find_app, 20, "the program on the accessibility bus")

@@ -19,8 +19,8 @@ def scenario(fn):
     return fn
 
 
-def run(session, program, body):
-    p = session.start(program)
+def run(session, program, body, language="en"):
+    p = session.start(program, language)
     try:
         return body(p)
     finally:
@@ -397,3 +397,60 @@ def about(session, program):
         p.key("Escape")
         wait_for(lambda: not p.running(), 10, "the program to end with the About window")
     run(session, program, body)
+
+
+# --- in German --------------------------------------------------------------------------
+@scenario
+def german(session, program):
+    """The same clicks as in English give the same numbers, under German captions."""
+    def body(p):
+        main = p.frame(MAIN)
+        dice = die_buttons(p, main)
+        check([b.name for b in dice[:2]] == ["W4: 4", "W6: 6"], f"die names {[b.name for b in dice]}")
+        for caption_ in ("Attribute würfeln", "Über", "Mehrere Würfel"):
+            p.find(main, "push button", caption_)
+        p.press(p.find(main, "push button", "Alle würfeln"))
+        expect(lambda: [caption(b) for b in dice], ["4", "1", "8", "9", "2", "20", "90", "23"],
+               "the first Roll All")
+
+        ref = Draws()
+        ref.skip(8)
+        p.press(p.find(main, "push button", "Attribute würfeln"))
+        stats = p.frame("Attribute würfeln")
+        check(p.find(stats, "push button", "Alle würfeln") is not None, "the stat roller's Roll All")
+        p.press(p.find(stats, "push button", "Reihe 3 neu würfeln"))
+        faces, totals = stat_rows(p, stats)
+        want = [str(ref.face(6)) for _ in range(4)]
+        expect(lambda: [caption(f) for f in faces[2]], want, "row 3 faces")
+        check(faces[2][0].name == f"Reihe 3, Würfel 1: {want[0]}", f"a face named {faces[2][0].name!r}")
+        p.request_close("Attribute würfeln")
+        p.gone("Attribute würfeln")
+
+        p.press(p.find(main, "push button", "Mehrere Würfel"))
+        multi = p.frame("Mehrere Würfel")
+        combo = p.find(multi, "combo box")
+        count = p.find(multi, "text", "Anzahl der Würfe")
+        total = p.all(multi, "label")[-1]
+        check(p.text_of(count) == "Anzahl" and total.name == "SUMME", "the starting texts")
+        check(p.find(combo, "text").queryText().getText(0, -1) == "WÜRFEL", "the die box's text")
+        entries = [c.name for c in p.all(combo, "list item")]
+        check(entries == ["W4", "W6", "W8", "W10", "W12", "W20", "W100"], f"die kinds {entries}")
+        roll = p.find(multi, "push button", "Würfeln")
+        pick_kind(p, combo, 1)
+        p.press(roll)
+        expect(lambda: (p.text_of(count), total.name), ("0", "0"), "the starting text counts none")
+        set_count(p, count, "3")
+        p.press(roll)
+        expect(lambda: total.name, str(sum(ref.face(6) for _ in range(3))), "3 W6")
+        p.request_close("Mehrere Würfel")
+        p.gone("Mehrere Würfel")
+
+        p.press(p.find(main, "push button", "Über"))
+        about = p.frame("Über Quandrel")
+        labels = [l.name for l in p.all(about, "label")]
+        check("Quandrel Version 1.7.0" in labels and
+              "Entworfen und programmiert von den Quandrel-Autoren" in labels,
+              f"the About window shows {labels}")
+        p.press(p.find(about, "push button", "OK"))
+        p.gone("Über Quandrel")
+    run(session, program, body, language="de")

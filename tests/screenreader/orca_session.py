@@ -67,10 +67,12 @@ _ORCA_SETTINGS = {"enableKeyEcho": False, "enableBraille": False}
 
 
 class OrcaSession:
-    def __init__(self, screen="1280x1024x24", start_timeout=60.0, settings=None):
-        """`settings` are Orca's own, over the session's: {"speakDescription": False}."""
+    def __init__(self, screen="1280x1024x24", start_timeout=60.0, settings=None, language="en"):
+        """`settings` are Orca's own, over the session's: {"speakDescription": False}.
+        `language` ("de") is the session's and the program's, and Orca's voice's."""
         self.screen = screen
         self.start_timeout = start_timeout
+        self.language = language
         self.settings = dict(_ORCA_SETTINGS, **(settings or {}))
         self.dir = None
         self.env = None
@@ -109,7 +111,10 @@ class OrcaSession:
         env.update(
             HOME=f"{d}/home", XDG_CONFIG_HOME=f"{d}/config",
             XDG_DATA_HOME=f"{d}/data", XDG_CACHE_HOME=f"{d}/cache",
-            XDG_RUNTIME_DIR=f"{d}/runtime", LANG="C.UTF-8", LANGUAGE="en",
+            XDG_RUNTIME_DIR=f"{d}/runtime", LANGUAGE=self.language,
+            # A locale every machine has: speech-dispatcher refuses to start in
+            # one that is not installed. The voice's language is Orca's setting.
+            LANG="C.UTF-8",
             GSETTINGS_BACKEND="dconf",
             # Marks every process of this session, daemons included, so that
             # close() can find and end exactly those.
@@ -289,6 +294,13 @@ class OrcaSession:
     def _start_orca(self):
         prefs = os.path.join(self.dir, "prefs")
         general = dict(self.settings)
+        if self.language != "en":
+            # The voice a user picks in Orca's preferences: the same for
+            # everything Orca says, in the session's language.
+            voice = {"family": {"lang": self.language, "dialect": ""}}
+            general.setdefault("voices", {"default": voice, "system": voice,
+                                          "hyperlink": voice,
+                                          "uppercase": dict(voice, **{"average-pitch": 7.0})})
         with open(os.path.join(prefs, "user-settings.conf"), "w") as f:
             json.dump({"general": general,
                        "profiles": {"default": dict(general, profile=["Default", "default"])},

@@ -2,10 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: The Quandrel developers
 """The real program heard through the real screen reader:
-    run.py PATH_TO_QUANDREL [--no-descriptions]
+    run.py PATH_TO_QUANDREL [--no-descriptions | --german]
 
 Orca runs headless beside the program, with its default settings or with descriptions not
-spoken. A blind player's walk through every window, by keyboard and once by mouse: each
+spoken, or in German. A blind player's walk through every window, by keyboard and once by mouse: each
 control must be heard by what it is, every roll and refusal exactly once, naming the faces
 and totals the window then shows (read through the accessibility interface), without the
 keyboard focus moving."""
@@ -21,18 +21,21 @@ from orca_session import OrcaSession
 def main():
     program = os.path.abspath(sys.argv[1])
     descriptions = "--no-descriptions" not in sys.argv[2:]
+    german = "--german" in sys.argv[2:]
     started = time.monotonic()
-    with OrcaSession(settings={"speakDescription": descriptions}) as session:
+    with OrcaSession(settings={"speakDescription": descriptions},
+                     language="de" if german else "en") as session:
         # The accessibility bus is the session's: connect to it before loading pyatspi.
         os.environ.update(DISPLAY=session.env["DISPLAY"],
                           DBUS_SESSION_BUS_ADDRESS=session.env["DBUS_SESSION_BUS_ADDRESS"])
         import pyatspi
 
         proc = session.start_program([program])
-        listener = Listener(session, pyatspi, proc.pid)
+        listener = (GermanListener if german else Listener)(session, pyatspi, proc.pid)
         listener.run()
         print("everything Orca said:", *(f"  {said!r}" for said in session.speech), sep="\n")
-    which = "with descriptions" if descriptions else "without descriptions"
+    which = "in German" if german else \
+        "with descriptions" if descriptions else "without descriptions"
     print(f"screenreader ({which}): {listener.passed} passed, {len(listener.failures)} failed "
           f"({time.monotonic() - started:.1f} s)")
     for failure in listener.failures:
@@ -256,6 +259,61 @@ class Listener:
     def _extents(self, node):
         e = node.queryComponent().getExtents(self.atspi.DESKTOP_COORDS)
         return e.x, e.y, e.width, e.height
+
+
+class GermanListener(Listener):
+    """The program and Orca's voice in German: every kind of roll spoken once, in German
+    words, with the numbers the window shows."""
+
+    def run(self):
+        s = self.session
+        s.wait_for_speech(r"W4: 4", 30)
+        self.voice_is_german()
+        main = self.window("Quandrel")
+        dice = self.controls(main, "push button")[:8]
+        mark = s.mark()
+        heard = self.hear(["space"], r"^W4: \d+\.$", "ein Würfel")
+        self.expect(heard, f"W4: {caption(dice[0])}.", "a die's face")
+        self.once(f"W4: {caption(dice[0])}", mark, "the die's face")
+
+        self.hear(["Tab"] * 8, r"^Alle würfeln", "to Roll All")
+        mark = s.mark()
+        heard = self.hear(["space"], r"^W4: \d+, ", "Alle würfeln")
+        kinds = ["W4", "W6", "W8", "W10", "W12", "W20", "W%", "W100"]
+        shown = ", ".join(f"{k}: {caption(d)}" for k, d in zip(kinds, dice))
+        self.expect(heard, shown + ".", "Roll All's faces")
+        self.once(shown, mark, "Roll All")
+
+        self.hear(["Tab", "Tab"], r"^Mehrere Würfel", "to the multiple roller")
+        self.hear(["space"], r"^Würfelart", "the multiple roller opens")
+        self.hear(["Down", "Down"], r"^W6$", "picking W6")
+        self.hear(["Tab"], r"Anzahl", "to the count")
+        s.type_text("3")
+        self.hear(["Tab"], r"^Würfeln", "to Roll")
+        mark = s.mark()
+        heard = self.hear(["space"], r"^3 W6: Summe", "3 W6")
+        total = self.controls(self.window("Mehrere Würfel"), "label")[-1].name
+        self.expect(heard, f"3 W6: Summe {total}.", "the multiple roller's total")
+        self.once(f"Summe {total}", mark, "the multiple roller's total")
+
+        self.hear(["alt+F4"], r"^Mehrere Würfel", "closing the multiple roller")
+        self.hear(["shift+Tab"], r"^Attribute würfeln", "to the stat roller")
+        self.hear(["space"], r"^Alle würfeln", "the stat roller opens")
+        stats = self.window("Attribute würfeln")
+        self.hear(["Tab", "Tab"], r"^Reihe 2 neu würfeln", "to row 2's Re-Roll")
+        mark = s.mark()
+        heard = self.hear(["space"], r"^Reihe 2: ", "Reihe 2 neu würfeln")
+        shown = self.labels(stats)
+        faces = ", ".join(shown[f"Reihe 2, Würfel {j}"] for j in range(1, 5))
+        row = f"Reihe 2: {faces}; Summe {shown['Reihe 2, Summe']}"
+        self.expect(heard, row + ".", "row 2's faces and total")
+        self.once(row, mark, "row 2's Re-Roll")
+
+    def voice_is_german(self):
+        """Orca asked speech-dispatcher, and so espeak-ng, for a German voice."""
+        with open(self.session.log_path, errors="replace") as log:
+            languages = re.findall(r"SD rate .*? language (\S+)", log.read())
+        self.expect(languages[-1:] or languages, ["de"], "the voice's language")
 
 
 if __name__ == "__main__":

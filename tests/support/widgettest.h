@@ -8,10 +8,13 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QFontInfo>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 #include <QWidget>
 #include <private/qguiapplication_p.h>
@@ -102,6 +105,28 @@ inline void checkPlace(QWidget *window)
     QCOMPARE(control->font().pointSizeF(), points);
     QCOMPARE(control->font().bold(), bold);
     QCOMPARE(QFontInfo(control->font()).family(), QStringLiteral("Liberation Sans"));
+}
+
+// Puts `text` into `control` as an input method does, committing it whole: a full-width or
+// Arabic-Indic digit, which no key of the keyboard types.
+inline void commitText(QWidget *control, const QString &text)
+{
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QCoreApplication::sendEvent(control, &event);
+}
+
+// Opens `control`'s context menu as the menu key does, and returns it while it is shown
+// (nullptr if none opened); the caller closes it.
+inline QMenu *openContextMenu(QWidget *control)
+{
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(4, 4),
+                            control->mapToGlobal(QPoint(4, 4)));
+    QCoreApplication::sendEvent(control, &event);
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *menu = qobject_cast<QMenu *>(w); menu && menu->isVisible())
+            return menu;
+    return nullptr;
 }
 
 // The shown top-level window whose design name is `name`, or nullptr. Fails the test when

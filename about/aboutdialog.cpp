@@ -159,10 +159,7 @@ void AboutDialog::fillTexts()
 {
     const QString title = QString::fromLatin1(quandrel::applicationTitle);
     setWindowTitle(tr("About %1").arg(title));
-    m_versionLabel->setText(tr("Version %1.%2.%3")
-                                .arg(quandrel::versionMajor)
-                                .arg(quandrel::versionMinor)
-                                .arg(quandrel::versionRevision));
+    m_versionLabel->setText(tr("Version %1").arg(QString::fromLatin1(quandrel::versionString)));
     m_titleLabel->setText(title);
     // Screen readers read a dialog's labels of three words or more as it opens, not the
     // short title and version: the version label's name gives both.

@@ -103,16 +103,27 @@ void TitleBar::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Window));
     window()->windowIcon().paint(&painter, QRect(iconLeft, iconTop, iconSize, iconSize));
-    // The title is centred on the whole bar, and never runs under the icon or the close box.
-    QFont font = this->font();
-    font.setPixelSize(titlePixels);
+    const QFont font = titleFont();
+    const QRect text = titleRect();
     painter.setFont(font);
     painter.setPen(ink(window()));
-    const int clear = qMax(iconLeft + iconSize, closeSize + closeRight);
-    const QRect text = rect().adjusted(clear, 0, -clear, 0);
     painter.drawText(
         text, Qt::AlignCenter,
         QFontMetrics(font).elidedText(window()->windowTitle(), Qt::ElideRight, text.width()));
+}
+
+QFont TitleBar::titleFont() const
+{
+    QFont font = this->font();
+    font.setPixelSize(titlePixels);
+    return font;
+}
+
+QRect TitleBar::titleRect() const
+{
+    // Centred on the whole bar, so as wide on either side as the wider of its neighbours.
+    const int clear = qMax(iconLeft + iconSize, closeSize + closeRight);
+    return rect().adjusted(clear, 0, -clear, 0);
 }
 
 void TitleBar::resizeEvent(QResizeEvent *)

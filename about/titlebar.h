@@ -25,6 +25,11 @@ public:
     // `window` is the frameless top-level window the bar sits in, at its top.
     explicit TitleBar(QWidget *window);
 
+    // The title's font, and the room it is centred in, clear of the icon and the close box;
+    // a longer title is elided.
+    QFont titleFont() const;
+    QRect titleRect() const;
+
 protected:
     // Follows the window's width, title, icon and activation.
     bool eventFilter(QObject *watched, QEvent *event) override;

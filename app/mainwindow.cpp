@@ -60,7 +60,7 @@ MainWindow::MainWindow(dice::Source &source, QWidget *parent)
         button->setGeometry(twips::rect(d.left, dieTop, d.width, dieHeight));
         button->setFont(dieFont);
         // Named by its kind and what it shows: "four-sided die: 4".
-        accessiblenames::follow(button, kindAndFace(d, QStringLiteral("%1")));
+        accessiblenames::follow(button, dieAndFace(d.kind, QStringLiteral("%1")));
         button->setAccessibleDescription(tr("a click rolls it"));
         const short index = d.index;
         connect(button, &QPushButton::clicked, this, [this, index] { rollDie(index); });
@@ -101,9 +101,9 @@ MainWindow::MainWindow(dice::Source &source, QWidget *parent)
     m_dieButtons[0]->setFocus();
 }
 
-QString MainWindow::kindAndFace(const DieButton &die, const QString &face)
+QString MainWindow::dieAndFace(const char *die, const QString &face)
 {
-    return tr("%1: %2", "a die, then its face").arg(tr(die.kind), face);
+    return tr("%1: %2", "a die, then its face").arg(tr(die), face);
 }
 
 PictureButton *MainWindow::dieButton(short index) const
@@ -123,7 +123,7 @@ void MainWindow::rollDie(short index)
     // and all, once the click is handled; the result is not spoken a second time.
     if (button->focusFollowsClick() && !button->hasFocus())
         return;
-    announcer::announce(this, [&] { return kindAndFace(*d, button->caption()); });
+    announcer::announce(this, [&] { return dieAndFace(d->kind, button->caption()); });
 }
 
 void MainWindow::rollAll()
@@ -136,9 +136,8 @@ void MainWindow::rollAll()
     announcer::announce(this, [this] {
         QStringList results;
         for (const DieButton &d : dieButtons)
-            results << tr("%1: %2", "a die, then its face")
-                           .arg(tr(d.shortName),
-                                m_dieButtons[static_cast<std::size_t>(d.index)]->caption());
-        return results.join(tr(", ", "between the dice of a spoken Roll All"));
+            results << dieAndFace(d.shortName,
+                                  m_dieButtons[static_cast<std::size_t>(d.index)]->caption());
+        return announcer::list(results);
     });
 }

@@ -35,8 +35,9 @@ public:
     PictureButton *dieButton(short index) const;
 
 private:
-    // The die's kind and `face`, as its name and a roll's spoken result say them.
-    static QString kindAndFace(const DieButton &die, const QString &face);
+    // A die and its `face`, as a die button's name and a roll's spoken result say them:
+    // `die` is the die's kind or short name, untranslated.
+    static QString dieAndFace(const char *die, const QString &face);
 
     dice::Source &m_source;
     std::array<PictureButton *, 10> m_dieButtons{}; // by index; 6 and 7 stay null

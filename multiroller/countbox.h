@@ -21,6 +21,9 @@ public:
     // Starts with the program's text `initial`.
     explicit CountBox(const QString &initial, QWidget *parent = nullptr);
 
+    // The program's starting text.
+    QString initial() const { return m_initial; }
+
     void undo();
     void redo();
 

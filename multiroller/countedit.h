@@ -33,10 +33,9 @@ struct LimitedEdit
 // edit, `after` the text the edit would leave and `cursor` the caret after it, in
 // characters. An edit that removes only is kept whole. An edit that inserts into the
 // `placeholder`, the box's starting text, replaces all of it with the insertion, whatever was
-// selected; one that
-// inserts into another text, and would leave more than `limit` characters, keeps only as
-// much of its insertion as fits (possibly nothing). Either way no more than `limit`
-// characters of the insertion are kept.
+// selected; one that inserts into another text, and would leave more than `limit`
+// characters, keeps only as much of its insertion as fits (possibly nothing). Either way no
+// more than `limit` characters of the insertion are kept.
 LimitedEdit limitEdit(const Characters &before, const Characters &after, int cursor,
                       const Characters &placeholder, int limit = userLimit);
 

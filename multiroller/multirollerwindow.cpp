@@ -114,6 +114,11 @@ MultiRollerWindow::MultiRollerWindow(dice::Source &source, QWidget *parent)
     m_dieBox->setFocus();
 }
 
+QLineEdit *MultiRollerWindow::countBox() const
+{
+    return m_countBox;
+}
+
 void MultiRollerWindow::fillDieBox()
 {
     for (std::size_t i = 0; i < std::size(kindTexts); ++i)
@@ -160,7 +165,7 @@ void MultiRollerWindow::dieTextEdited()
 
 std::string MultiRollerWindow::placeholder() const
 {
-    return tr("# of Rolls").toStdString();
+    return m_countBox->initial().toStdString();
 }
 
 std::string MultiRollerWindow::countText() const

@@ -8,6 +8,7 @@
 
 #include <QWidget>
 
+class CountBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -29,7 +30,7 @@ public:
     void roll();
 
     QComboBox *dieBox() const { return m_dieBox; }
-    QLineEdit *countBox() const { return m_countBox; }
+    QLineEdit *countBox() const;
     QLabel *totalLabel() const { return m_totalLabel; }
     QPushButton *rollButton() const { return m_rollButton; }
 
@@ -46,7 +47,7 @@ private:
 
     dice::Source &m_source;
     QComboBox *m_dieBox = nullptr;
-    QLineEdit *m_countBox = nullptr;
+    CountBox *m_countBox = nullptr;
     QLabel *m_totalLabel = nullptr;
     QPushButton *m_rollButton = nullptr;
 };

@@ -134,8 +134,7 @@ void StatRollerWindow::reRoll(int row)
         for (int j = 0; j < statroller::facesPerRow; ++j)
             faces << faceLabel(row, j)->text();
         return tr("row %1: %2; total %3")
-            .arg(QString::number(row + 1), faces.join(tr(", ", "between spoken faces")),
-                 totalLabel(row)->text());
+            .arg(QString::number(row + 1), announcer::list(faces), totalLabel(row)->text());
     });
 }
 
@@ -147,7 +146,7 @@ void StatRollerWindow::rollAll()
         QStringList totals;
         for (int row = 0; row < statroller::rows; ++row)
             totals << totalLabel(row)->text();
-        return tr("totals %1").arg(totals.join(tr(", ", "between spoken totals")));
+        return tr("totals %1").arg(announcer::list(totals));
     });
 }
 

@@ -52,8 +52,8 @@
         <translation>O programie %1</translation>
     </message>
     <message>
-        <source>Version %1.%2.%3</source>
-        <translation>Wersja %1.%2.%3</translation>
+        <source>Version %1</source>
+        <translation>Wersja %1</translation>
     </message>
     <message>
         <source>%1 %2</source>
@@ -170,11 +170,6 @@
         <source>%1: %2</source>
         <comment>a die, then its face</comment>
         <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>, </source>
-        <comment>between the dice of a spoken Roll All</comment>
-        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -367,18 +362,8 @@
         <translation>rząd %1: %2; suma %3</translation>
     </message>
     <message>
-        <source>, </source>
-        <comment>between spoken faces</comment>
-        <translation>, </translation>
-    </message>
-    <message>
         <source>totals %1</source>
         <translation>sumy %1</translation>
-    </message>
-    <message>
-        <source>, </source>
-        <comment>between spoken totals</comment>
-        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -386,6 +371,14 @@
     <message>
         <source>Close</source>
         <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
+    <name>announcer</name>
+    <message>
+        <source>, </source>
+        <comment>between the items of a spoken list</comment>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

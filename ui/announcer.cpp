@@ -4,6 +4,7 @@
 #include "ui/announcer.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QWidget>
 
 #include <utility>
@@ -85,6 +86,12 @@ StatusArea *statusAreaOf(QWidget *window)
 bool listening()
 {
     return QAccessible::isActive();
+}
+
+QString list(const QStringList &items)
+{
+    return items.join(
+        QCoreApplication::translate("announcer", ", ", "between the items of a spoken list"));
 }
 
 void announce(QWidget *window, const QString &message)

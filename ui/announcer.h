@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <concepts>
 
@@ -19,6 +20,9 @@ bool listening();
 // Speaks `message` for `window`, one of the program's top-level windows, every time, even
 // when it repeats the last message.
 void announce(QWidget *window, const QString &message);
+
+// `items` as one spoken list: "4, 1, 6".
+QString list(const QStringList &items);
 
 // Speaks the message `compose` returns; composes it only while an assistive technology
 // listens, so that a click costs nothing otherwise.

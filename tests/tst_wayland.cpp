@@ -36,10 +36,11 @@ void TestWayland::buttonBringsWindowBack_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("window");
-    QTest::newRow("Character Stat Roller") << "CharShow"
-                                           << "CharStat";
-    QTest::newRow("About") << "AbShow"
-                           << "About";
+    // The multiple roller is the other window each row brings its window back from.
+    // clang-format off
+    QTest::newRow("Character Stat Roller") << "CharShow" << "CharStat";
+    QTest::newRow("About") << "AbShow" << "About";
+    // clang-format on
 }
 
 void TestWayland::buttonBringsWindowBack()

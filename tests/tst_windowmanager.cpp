@@ -190,12 +190,11 @@ void TestWindowManager::buttonRaisesAndActivates_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("window");
-    QTest::newRow("Character Stat Roller") << "CharShow"
-                                           << "CharStat";
-    QTest::newRow("Multiple Dice Roller") << "AdShow"
-                                          << "ADDice";
-    QTest::newRow("About") << "AbShow"
-                           << "About";
+    // clang-format off
+    QTest::newRow("Character Stat Roller") << "CharShow" << "CharStat";
+    QTest::newRow("Multiple Dice Roller") << "AdShow" << "ADDice";
+    QTest::newRow("About") << "AbShow" << "About";
+    // clang-format on
 }
 
 void TestWindowManager::buttonRaisesAndActivates()

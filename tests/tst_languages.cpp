@@ -154,7 +154,7 @@ void TestLanguages::cataloguesLoad_data()
     QTest::newRow("Spanish") << "es" << "Tirar todos" << "Tiradas";
     QTest::newRow("Italian") << "it" << "Tira tutti" << "N. tiri";
     QTest::newRow("Brazilian Portuguese") << "pt-BR" << "Rolar todos" << "Rolagens";
-    QTest::newRow("Polish") << "pl" << "Rzuć wszystkimi" << "Ile kości";
+    QTest::newRow("Polish") << "pl" << "Rzuć wszystkimi" << "Liczba";
     QTest::newRow("Japanese, which the program does not speak: English") << "ja" << "Roll All" << "# of Rolls";
     QTest::newRow("English") << "en-GB" << "Roll All" << "# of Rolls";
     // clang-format on

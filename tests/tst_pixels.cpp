@@ -28,6 +28,8 @@
 #include <QScopeGuard>
 #include <QScreen>
 #include <QTest>
+#include <QTextBoundaryFinder>
+#include <QTextLayout>
 
 #include <cmath>
 #include <memory>
@@ -472,6 +474,35 @@ int room(const QWidget *control)
     return control->width();
 }
 
+// The lines `text` takes, wrapped at word boundaries into `width` in `font`, as a label wraps
+// it; and whether one of them ends inside a word: not after a space, or after the hyphen of
+// a compound. Between two ideographs, where a line may end anywhere, is between words.
+std::pair<QStringList, bool> wrapped(const QString &text, const QFont &font, int width)
+{
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+        line.setLineWidth(width);
+    layout.endLayout();
+    QStringList lines;
+    bool insideWord = false;
+    QTextBoundaryFinder words(QTextBoundaryFinder::Word, text);
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        const QTextLine line = layout.lineAt(i);
+        lines << text.mid(line.textStart(), line.textLength());
+        if (i == 0)
+            continue;
+        const QChar before = text.at(line.textStart() - 1);
+        words.setPosition(line.textStart());
+        insideWord |= !before.isSpace() &&
+                      (!words.isAtBoundary() || before.category() == QChar::Punctuation_Dash);
+    }
+    return {lines, insideWord};
+}
+
 } // namespace
 
 void TestPixels::textsFit_data()
@@ -515,7 +546,7 @@ void TestPixels::textsFit()
     shown->show();
     QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
     // Each text against its room: a label that wraps may take as many lines as its height
-    // holds; any other text one line.
+    // holds, each ending between words; any other text one line.
     QList<std::pair<QString, const QWidget *>> texts;
     if (control.isEmpty()) {
         const auto *bar = shown->findChild<TitleBar *>();
@@ -539,13 +570,16 @@ void TestPixels::textsFit()
         if (auto *label = qobject_cast<const QLabel *>(where); label && label->wordWrap()) {
             const QRect needed =
                 metrics.boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap, text);
-            QVERIFY2(needed.width() <= label->width() && needed.height() <= label->height(),
-                     qPrintable(QStringLiteral("\"%1\" takes %2 x %3 of %4 x %5")
-                                    .arg(text)
+            const auto [lines, insideWord] = wrapped(text, where->font(), label->width());
+            QVERIFY2(needed.width() <= label->width() && needed.height() <= label->height() &&
+                         !insideWord,
+                     qPrintable(QStringLiteral("\"%1\" takes %2 x %3 of %4 x %5%6")
+                                    .arg(lines.join(QStringLiteral("\" / \"")))
                                     .arg(needed.width())
                                     .arg(needed.height())
                                     .arg(label->width())
-                                    .arg(label->height())));
+                                    .arg(label->height())
+                                    .arg(insideWord ? QStringLiteral(", a word broken") : QString())));
         } else {
             const int width = metrics.horizontalAdvance(text);
             QVERIFY2(

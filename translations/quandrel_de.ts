@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Designed and programmed by the Quandrel authors</source>
-        <translation>Entworfen und programmiert von den Quandrel-Autoren</translation>
+        <translation>Entwickelt von den Quandrel-Autoren</translation>
     </message>
     <message>
         <source>credit</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>the red die, its 7 outlined</source>
-        <translation>der rote Würfel, seine 7 umrandet</translation>
+        <translation>der rote Würfel mit umrandeter 7</translation>
     </message>
     <message>
         <source>About %1</source>
@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>percentile</source>
-        <translation>W%</translation>
+        <translation>Zehnerwürfel</translation>
     </message>
     <message>
         <source>hundred-sided die</source>
@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>a click rolls it</source>
-        <translation>ein Klick würfelt ihn</translation>
+        <translation>ein Klick wirft ihn</translation>
     </message>
     <message>
         <source>Roll All</source>
@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>rolls all eight dice</source>
-        <translation>würfelt alle acht Würfel</translation>
+        <translation>wirft alle acht Würfel</translation>
     </message>
     <message>
         <source>Character Stat Roller</source>
@@ -152,7 +152,7 @@
     </message>
     <message>
         <source>opens its window</source>
-        <translation>öffnet sein Fenster</translation>
+        <translation>öffnet das zugehörige Fenster</translation>
     </message>
     <message>
         <source>Multiple Dice Roller</source>
@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>About</source>
-        <translation>Über</translation>
+        <translation>Über Quandrel</translation>
     </message>
     <message>
         <source>opens the About window</source>
@@ -289,7 +289,7 @@
     </message>
     <message>
         <source>rolls the dice and shows their sum</source>
-        <translation>würfelt und zeigt die Summe</translation>
+        <translation>wirft die Würfel und zeigt die Summe</translation>
     </message>
     <message>
         <source>DIE</source>
@@ -301,11 +301,11 @@
     </message>
     <message>
         <source>No dice rolled: the number of rolls is not a number</source>
-        <translation>Nicht gewürfelt: die Anzahl der Würfe ist keine Zahl</translation>
+        <translation>Nicht gewürfelt: Die Anzahl der Würfe ist keine Zahl</translation>
     </message>
     <message>
         <source>No dice rolled: the number of rolls is out of range</source>
-        <translation>Nicht gewürfelt: die Anzahl der Würfe ist zu groß oder zu klein</translation>
+        <translation>Nicht gewürfelt: Die Anzahl der Würfe ist zu groß oder zu klein</translation>
     </message>
 </context>
 <context>
@@ -336,7 +336,7 @@
     </message>
     <message>
         <source>rolls all six rows</source>
-        <translation>würfelt alle sechs Reihen</translation>
+        <translation>würfelt alle sechs Reihen aus</translation>
     </message>
     <message>
         <source>Re-Roll</source>
@@ -348,7 +348,7 @@
     </message>
     <message>
         <source>rolls the row&apos;s four dice again</source>
-        <translation>würfelt die vier Würfel der Reihe neu</translation>
+        <translation>wirft die vier Würfel der Reihe neu</translation>
     </message>
     <message>
         <source>row %1: %2; total %3</source>

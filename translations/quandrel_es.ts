@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>the red die, its 7 outlined</source>
-        <translation>el dado rojo, con el 7 perfilado</translation>
+        <translation>el dado rojo, con el contorno del 7</translation>
     </message>
     <message>
         <source>About %1</source>
@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>opens the About window</source>
-        <translation>abre la ventana «Acerca de»</translation>
+        <translation>abre la ventana «Acerca de Quandrel»</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -297,15 +297,15 @@
     </message>
     <message>
         <source>No die kind chosen: pick one from the list</source>
-        <translation>No hay tipo de dado: elige uno de la lista</translation>
+        <translation>No se ha elegido ningún tipo de dado: elige uno de la lista</translation>
     </message>
     <message>
         <source>No dice rolled: the number of rolls is not a number</source>
-        <translation>Ningún dado tirado: el número de tiradas no es un número</translation>
+        <translation>No se ha tirado ningún dado: el número de tiradas no es un número</translation>
     </message>
     <message>
         <source>No dice rolled: the number of rolls is out of range</source>
-        <translation>Ningún dado tirado: el número de tiradas es demasiado grande o pequeño</translation>
+        <translation>No se ha tirado ningún dado: el número de tiradas es demasiado grande o pequeño</translation>
     </message>
 </context>
 <context>
@@ -336,15 +336,15 @@
     </message>
     <message>
         <source>rolls all six rows</source>
-        <translation>tira las seis filas</translation>
+        <translation>tira los dados de las seis filas</translation>
     </message>
     <message>
         <source>Re-Roll</source>
-        <translation>Repetir</translation>
+        <translation>Volver a tirar</translation>
     </message>
     <message>
         <source>Re-Roll row %1</source>
-        <translation>Repetir la fila %1</translation>
+        <translation>Volver a tirar la fila %1</translation>
     </message>
     <message>
         <source>rolls the row&apos;s four dice again</source>

@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>the red die, its 7 outlined</source>
-        <translation>le dé rouge, son 7 détouré</translation>
+        <translation>le dé rouge, au 7 tracé en contour</translation>
     </message>
     <message>
         <source>About %1</source>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>Multiple Dice Roller</source>
-        <translation>Lancer plusieurs dés</translation>
+        <translation>Plusieurs dés</translation>
     </message>
     <message>
         <source>About</source>
@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>opens the About window</source>
-        <translation>ouvre la fenêtre « À propos »</translation>
+        <translation>ouvre la fenêtre «&#xa0;À propos de Quandrel&#xa0;»</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -336,7 +336,7 @@
     </message>
     <message>
         <source>rolls all six rows</source>
-        <translation>lance les six lignes</translation>
+        <translation>lance les dés des six lignes</translation>
     </message>
     <message>
         <source>Re-Roll</source>

@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>the red die, its 7 outlined</source>
-        <translation>il dado rosso, con il 7 in contorno</translation>
+        <translation>il dado rosso, con il contorno del 7</translation>
     </message>
     <message>
         <source>About %1</source>
@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>opens the About window</source>
-        <translation>apre la finestra «Informazioni»</translation>
+        <translation>apre la finestra «Informazioni su Quandrel»</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -336,7 +336,7 @@
     </message>
     <message>
         <source>rolls all six rows</source>
-        <translation>tira tutte e sei le righe</translation>
+        <translation>tira i dadi di tutte e sei le righe</translation>
     </message>
     <message>
         <source>Re-Roll</source>

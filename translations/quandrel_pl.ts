@@ -152,7 +152,7 @@
     </message>
     <message>
         <source>opens its window</source>
-        <translation>otwiera jego okno</translation>
+        <translation>otwiera odpowiednie okno</translation>
     </message>
     <message>
         <source>Multiple Dice Roller</source>
@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>opens the About window</source>
-        <translation>otwiera okno „O programie”</translation>
+        <translation>otwiera okno „O programie Quandrel”</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -272,7 +272,7 @@
     </message>
     <message>
         <source># of Rolls</source>
-        <translation>Ile kości</translation>
+        <translation>Liczba</translation>
     </message>
     <message>
         <source>Number of rolls</source>
@@ -343,7 +343,7 @@
     </message>
     <message>
         <source>rolls all six rows</source>
-        <translation>rzuca wszystkimi sześcioma rzędami</translation>
+        <translation>rzuca kośćmi we wszystkich sześciu rzędach</translation>
     </message>
     <message>
         <source>Re-Roll</source>

@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>opens the About window</source>
-        <translation>abre a janela “Sobre”</translation>
+        <translation>abre a janela “Sobre o Quandrel”</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -328,7 +328,7 @@
     </message>
     <message>
         <source>the sum of the row&apos;s three highest dice</source>
-        <translation>a soma dos três maiores dados da linha</translation>
+        <translation>a soma dos três dados mais altos da linha</translation>
     </message>
     <message>
         <source>Roll All</source>
@@ -336,7 +336,7 @@
     </message>
     <message>
         <source>rolls all six rows</source>
-        <translation>rola as seis linhas</translation>
+        <translation>rola os dados das seis linhas</translation>
     </message>
     <message>
         <source>Re-Roll</source>

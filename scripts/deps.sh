@@ -7,8 +7,9 @@
 #   scripts/deps.sh bench      Google Benchmark, for the benchmarks in bench/
 #   scripts/deps.sh build      compiler, CMake, Ninja, Qt 6 Widgets (and its platform headers,
 #                              for the tests), Qt's translation tools and Qt's own translations,
-#                              the design's font, and rsvg-convert, with which the asset test
-#                              renders the icons' drawings
+#                              the design's font and a font with Chinese and Japanese
+#                              characters, and rsvg-convert, with which the asset test renders
+#                              the icons' drawings
 #   scripts/deps.sh blackbox   a virtual X display and the accessibility stack
 #   scripts/deps.sh desktop    a virtual X display with the openbox window manager, and the X
 #                              tools that click, drag and read window properties
@@ -25,7 +26,7 @@ set -euo pipefail
 
 declare -A groups=(
   [bench]="libbenchmark-dev"
-  [build]="cmake ninja-build g++ qt6-base-dev qt6-base-private-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-liberation2 librsvg2-bin"
+  [build]="cmake ninja-build g++ qt6-base-dev qt6-base-private-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-liberation2 fonts-wqy-microhei librsvg2-bin"
   [fuzz]="clang-14 libclang-rt-14-dev"
   [lint]="clang-tidy"
   [packaging]="desktop-file-utils appstream appstream-compose dpkg-dev file binutils-mingw-w64-x86-64 lintian devscripts reuse librsvg2-bin"

@@ -143,7 +143,9 @@ void TestLanguages::everyTextIsTranslated()
 void TestLanguages::cataloguesLoad_data()
 {
     // A language; then the Roll All caption and the multiple roller's starting count in the
-    // language the program then speaks: that one where it has a catalogue, else English.
+    // language the program then speaks: that one where it has a catalogue, else English. The
+    // starting count counts as none, a total is in ASCII digits whatever digits it sums, and
+    // the windows are laid out left to right.
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("rollAll");
     QTest::addColumn<QString>("startingCount");
@@ -155,7 +157,13 @@ void TestLanguages::cataloguesLoad_data()
     QTest::newRow("Italian") << "it" << "Tira tutti" << "N. tiri";
     QTest::newRow("Brazilian Portuguese") << "pt-BR" << "Rolar todos" << "Rolagens";
     QTest::newRow("Polish") << "pl" << "Rzuć wszystkimi" << "Liczba";
-    QTest::newRow("Japanese, which the program does not speak: English") << "ja" << "Roll All" << "# of Rolls";
+    QTest::newRow("Dutch") << "nl" << "Alles gooien" << "Aantal";
+    QTest::newRow("Czech") << "cs" << "Hodit všemi" << "Počet";
+    QTest::newRow("Russian") << "ru" << "Бросить все" << "Кол-во";
+    QTest::newRow("Ukrainian") << "uk" << "Кинути всі" << "К-сть";
+    QTest::newRow("Japanese") << "ja" << "全部振る" << "回数";
+    QTest::newRow("Simplified Chinese") << "zh-CN" << "全部掷出" << "次数";
+    QTest::newRow("Arabic, right to left, which the program does not speak: English") << "ar" << "Roll All" << "# of Rolls";
     QTest::newRow("English") << "en-GB" << "Roll All" << "# of Rolls";
     // clang-format on
 }
@@ -171,6 +179,15 @@ void TestLanguages::cataloguesLoad()
     MultiRollerWindow multi(source);
     QCOMPARE(child<QPushButton>(main, "RA")->text(), rollAll);
     QCOMPARE(multi.countBox()->text(), startingCount);
+    QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+    multi.dieBox()->setCurrentIndex(1);
+    multi.roll();
+    QCOMPARE(multi.countBox()->text(), QStringLiteral("0"));
+    multi.countBox()->setText(QStringLiteral("١٢"));
+    multi.roll();
+    QVERIFY2(
+        QRegularExpression(QStringLiteral("^[0-9]+$")).match(multi.totalLabel()->text()).hasMatch(),
+        qPrintable(multi.totalLabel()->text()));
 }
 
 void TestLanguages::countBoxInGerman()

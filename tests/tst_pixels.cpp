@@ -21,6 +21,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QGlyphRun>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -503,6 +504,20 @@ std::pair<QStringList, bool> wrapped(const QString &text, const QFont &font, int
     return {lines, insideWord};
 }
 
+// Whether some character of `text` in `font` finds no glyph in any font installed, and would
+// be drawn as an empty box.
+bool missesGlyphs(const QString &text, const QFont &font)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    for (const QGlyphRun &run : layout.glyphRuns())
+        if (run.glyphIndexes().contains(0))
+            return true;
+    return false;
+}
+
 } // namespace
 
 void TestPixels::textsFit_data()
@@ -546,7 +561,7 @@ void TestPixels::textsFit()
     shown->show();
     QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
     // Each text against its room: a label that wraps may take as many lines as its height
-    // holds, each ending between words; any other text one line.
+    // holds, each ending between words; any other text one line. Every character has a glyph.
     QList<std::pair<QString, const QWidget *>> texts;
     if (control.isEmpty()) {
         const auto *bar = shown->findChild<TitleBar *>();
@@ -566,20 +581,22 @@ void TestPixels::textsFit()
         texts.append({caption(w), w});
     }
     for (const auto &[text, where] : texts) {
+        QVERIFY2(!missesGlyphs(text, where->font()), qPrintable(text));
         const QFontMetrics metrics(where->font());
         if (auto *label = qobject_cast<const QLabel *>(where); label && label->wordWrap()) {
             const QRect needed =
                 metrics.boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap, text);
             const auto [lines, insideWord] = wrapped(text, where->font(), label->width());
-            QVERIFY2(needed.width() <= label->width() && needed.height() <= label->height() &&
-                         !insideWord,
-                     qPrintable(QStringLiteral("\"%1\" takes %2 x %3 of %4 x %5%6")
-                                    .arg(lines.join(QStringLiteral("\" / \"")))
-                                    .arg(needed.width())
-                                    .arg(needed.height())
-                                    .arg(label->width())
-                                    .arg(label->height())
-                                    .arg(insideWord ? QStringLiteral(", a word broken") : QString())));
+            QVERIFY2(
+                needed.width() <= label->width() && needed.height() <= label->height() &&
+                    !insideWord,
+                qPrintable(QStringLiteral("\"%1\" takes %2 x %3 of %4 x %5%6")
+                               .arg(lines.join(QStringLiteral("\" / \"")))
+                               .arg(needed.width())
+                               .arg(needed.height())
+                               .arg(label->width())
+                               .arg(label->height())
+                               .arg(insideWord ? QStringLiteral(", a word broken") : QString())));
         } else {
             const int width = metrics.horizontalAdvance(text);
             QVERIFY2(

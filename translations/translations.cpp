@@ -18,16 +18,17 @@ QList<QPointer<QTranslator>> &installed()
     return catalogues;
 }
 
-// Installs the catalogue `name` for `locale` from `folder`, where there is one.
-void install(const QLocale &locale, const QString &name, const QString &folder)
+// Installs the catalogue `name` for `locale` from `folder`, where there is one, and returns it.
+const QTranslator *install(const QLocale &locale, const QString &name, const QString &folder)
 {
     auto *catalogue = new QTranslator(QCoreApplication::instance());
     if (!catalogue->load(locale, name, QStringLiteral("_"), folder)) {
         delete catalogue;
-        return;
+        return nullptr;
     }
     QCoreApplication::installTranslator(catalogue);
     installed().append(catalogue);
+    return catalogue;
 }
 
 } // namespace
@@ -39,6 +40,10 @@ void installTranslations(const QLocale &locale)
     installed().clear();
     // Translators installed later are asked first: the user's language over English.
     install(QLocale(QLocale::English), QStringLiteral("quandrel"), QStringLiteral(":/i18n"));
-    install(locale, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    install(locale, QStringLiteral("quandrel"), QStringLiteral(":/i18n"));
+    // Qt's own texts only in the language the program then speaks: no menu in another, and no
+    // language the program lacks, a right-to-left one among them, mirrors its fixed layouts.
+    if (const QTranslator *own =
+            install(locale, QStringLiteral("quandrel"), QStringLiteral(":/i18n")))
+        install(QLocale(own->language()), QStringLiteral("qtbase"),
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }

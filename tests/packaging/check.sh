@@ -49,7 +49,7 @@ said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$work/stage/usr/gam
 [[ $status -eq 1 && "$said" == "quandrel: cannot open a display (DISPLAY and WAYLAND_DISPLAY are unset)" ]] ||
   fail "without a display: status $status, said: $said"
 
-# 4. The Debian package: name, version and dependencies.
+# 4. The Debian package: name, version, dependencies and recommendations.
 (cd "$build" && cpack -G DEB -B "$work/deb" >/dev/null) || fail "cpack"
 deb="$work/deb/quandrel_${version}_$(dpkg --print-architecture).deb"
 [[ -f "$deb" ]] || fail "no $deb"
@@ -57,6 +57,10 @@ deb="$work/deb/quandrel_${version}_$(dpkg --print-architecture).deb"
 depends=$(dpkg-deb -f "$deb" Depends)
 for dep in "fonts-liberation2 | fonts-liberation" "qt6-base-abi (= " libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
   [[ "$depends" == *"$dep"* ]] || fail "package does not depend on $dep: $depends"
+done
+recommends=$(dpkg-deb -f "$deb" Recommends)
+for dep in qt6-translations-l10n "fonts-wqy-microhei | fonts-noto-cjk"; do
+  [[ "$recommends" == *"$dep"* ]] || fail "package does not recommend $dep: $recommends"
 done
 contents=$(dpkg-deb -c "$deb")
 [[ "$contents" == *./usr/share/applications/org.quandrel.Quandrel.desktop* ]] || fail "package contents"

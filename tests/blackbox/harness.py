@@ -138,7 +138,9 @@ class Program:
 
         def walk(w):
             try:
-                name = w.get_wm_name()
+                # The title in UTF-8, as Qt sets it for any script; WM_NAME holds only Latin-1.
+                utf8 = w.get_full_property(x.intern_atom("_NET_WM_NAME"), x.intern_atom("UTF8_STRING"))
+                name = utf8.value.decode() if utf8 else w.get_wm_name()
                 pid = w.get_full_property(x.intern_atom("_NET_WM_PID"), Xatom.CARDINAL)
             except Exception:
                 return

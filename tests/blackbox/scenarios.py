@@ -399,58 +399,83 @@ def about(session, program):
     run(session, program, body)
 
 
-# --- in German --------------------------------------------------------------------------
-@scenario
-def german(session, program):
-    """The same clicks as in English give the same numbers, under German captions."""
+# --- in other languages -----------------------------------------------------------------
+# Each language's words for what the walk finds and reads; {} stands for a number.
+LANGUAGES = {
+    "de": dict(dice=["W4: 4", "W6: 6"], roll_all="Alle würfeln", stats="Attribute würfeln",
+               about="Über Quandrel", multi="Mehrere Würfel", reroll="Reihe 3 neu würfeln",
+               face="Reihe 3, Würfel 1: {}", count="Anzahl", count_name="Anzahl der Würfe",
+               total="SUMME", die="WÜRFEL", kinds=["W4", "W6", "W8", "W10", "W12", "W20", "W100"],
+               roll="Würfeln", about_title="Über Quandrel", version="Quandrel Version 1.7.0",
+               credit="Entwickelt von den Quandrel-Autoren", ok="OK"),
+    "ru": dict(dice=["к4: 4", "к6: 6"], roll_all="Бросить все", stats="Броски характеристик",
+               about="О программе", multi="Несколько кубиков", reroll="Перебросить строку 3",
+               face="строка 3, кубик 1: {}", count="Кол-во", count_name="Количество бросков",
+               total="СУММА", die="КУБИК", kinds=["к4", "к6", "к8", "к10", "к12", "к20", "к100"],
+               roll="Бросить", about_title="О программе Quandrel",
+               version="Quandrel Версия 1.7.0", credit="Разработано авторами Quandrel", ok="ОК"),
+}
+
+
+def in_language(language):
+    """The same clicks as in English give the same numbers, under the language's captions."""
+    say = LANGUAGES[language]
+
     def body(p):
         main = p.frame(MAIN)
         dice = die_buttons(p, main)
-        check([b.name for b in dice[:2]] == ["W4: 4", "W6: 6"], f"die names {[b.name for b in dice]}")
-        for caption_ in ("Attribute würfeln", "Über", "Mehrere Würfel"):
+        check([b.name for b in dice[:2]] == say["dice"], f"die names {[b.name for b in dice]}")
+        for caption_ in (say["stats"], say["about"], say["multi"]):
             p.find(main, "push button", caption_)
-        p.press(p.find(main, "push button", "Alle würfeln"))
+        p.press(p.find(main, "push button", say["roll_all"]))
         expect(lambda: [caption(b) for b in dice], ["4", "1", "8", "9", "2", "20", "90", "23"],
                "the first Roll All")
 
         ref = Draws()
         ref.skip(8)
-        p.press(p.find(main, "push button", "Attribute würfeln"))
-        stats = p.frame("Attribute würfeln")
-        check(p.find(stats, "push button", "Alle würfeln") is not None, "the stat roller's Roll All")
-        p.press(p.find(stats, "push button", "Reihe 3 neu würfeln"))
+        p.press(p.find(main, "push button", say["stats"]))
+        stats = p.frame(say["stats"])
+        check(p.find(stats, "push button", say["roll_all"]) is not None, "the stat roller's Roll All")
+        p.press(p.find(stats, "push button", say["reroll"]))
         faces, totals = stat_rows(p, stats)
         want = [str(ref.face(6)) for _ in range(4)]
         expect(lambda: [caption(f) for f in faces[2]], want, "row 3 faces")
-        check(faces[2][0].name == f"Reihe 3, Würfel 1: {want[0]}", f"a face named {faces[2][0].name!r}")
-        p.request_close("Attribute würfeln")
-        p.gone("Attribute würfeln")
+        check(faces[2][0].name == say["face"].format(want[0]), f"a face named {faces[2][0].name!r}")
+        p.request_close(say["stats"])
+        p.gone(say["stats"])
 
-        p.press(p.find(main, "push button", "Mehrere Würfel"))
-        multi = p.frame("Mehrere Würfel")
+        p.press(p.find(main, "push button", say["multi"]))
+        multi = p.frame(say["multi"])
         combo = p.find(multi, "combo box")
-        count = p.find(multi, "text", "Anzahl der Würfe")
+        count = p.find(multi, "text", say["count_name"])
         total = p.all(multi, "label")[-1]
-        check(p.text_of(count) == "Anzahl" and total.name == "SUMME", "the starting texts")
-        check(p.find(combo, "text").queryText().getText(0, -1) == "WÜRFEL", "the die box's text")
+        check(p.text_of(count) == say["count"] and total.name == say["total"], "the starting texts")
+        check(p.find(combo, "text").queryText().getText(0, -1) == say["die"], "the die box's text")
         entries = [c.name for c in p.all(combo, "list item")]
-        check(entries == ["W4", "W6", "W8", "W10", "W12", "W20", "W100"], f"die kinds {entries}")
-        roll = p.find(multi, "push button", "Würfeln")
+        check(entries == say["kinds"], f"die kinds {entries}")
+        roll = p.find(multi, "push button", say["roll"])
         pick_kind(p, combo, 1)
         p.press(roll)
         expect(lambda: (p.text_of(count), total.name), ("0", "0"), "the starting text counts none")
         set_count(p, count, "3")
         p.press(roll)
-        expect(lambda: total.name, str(sum(ref.face(6) for _ in range(3))), "3 W6")
-        p.request_close("Mehrere Würfel")
-        p.gone("Mehrere Würfel")
+        expect(lambda: total.name, str(sum(ref.face(6) for _ in range(3))), "three six-sided dice")
+        p.request_close(say["multi"])
+        p.gone(say["multi"])
 
-        p.press(p.find(main, "push button", "Über"))
-        about = p.frame("Über Quandrel")
+        p.press(p.find(main, "push button", say["about"]))
+        about = p.frame(say["about_title"])
         labels = [l.name for l in p.all(about, "label")]
-        check("Quandrel Version 1.7.0" in labels and
-              "Entworfen und programmiert von den Quandrel-Autoren" in labels,
+        check(say["version"] in labels and say["credit"] in labels,
               f"the About window shows {labels}")
-        p.press(p.find(about, "push button", "OK"))
-        p.gone("Über Quandrel")
-    run(session, program, body, language="de")
+        p.press(p.find(about, "push button", say["ok"]))
+        p.gone(say["about_title"])
+
+    def scenario_(session, program):
+        run(session, program, body, language=language)
+    scenario_.__name__ = f"in_{language}"
+    return scenario(scenario_)
+
+
+for _language in LANGUAGES:
+    in_language(_language)

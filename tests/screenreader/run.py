@@ -2,10 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: The Quandrel developers
 """The real program heard through the real screen reader:
-    run.py PATH_TO_QUANDREL [--no-descriptions | --german]
+    run.py PATH_TO_QUANDREL [--no-descriptions | --language=de | --language=ru]
 
 Orca runs headless beside the program, with its default settings or with descriptions not
-spoken, or in German. A blind player's walk through every window, by keyboard and once by mouse: each
+spoken, or in another language. A blind player's walk through every window, by keyboard and once by mouse: each
 control must be heard by what it is, every roll and refusal exactly once, naming the faces
 and totals the window then shows (read through the accessibility interface), without the
 keyboard focus moving."""
@@ -21,20 +21,21 @@ from orca_session import OrcaSession
 def main():
     program = os.path.abspath(sys.argv[1])
     descriptions = "--no-descriptions" not in sys.argv[2:]
-    german = "--german" in sys.argv[2:]
+    language = next((a.split("=", 1)[1] for a in sys.argv[2:] if a.startswith("--language=")),
+                    "en")
     started = time.monotonic()
-    with OrcaSession(settings={"speakDescription": descriptions},
-                     language="de" if german else "en") as session:
+    with OrcaSession(settings={"speakDescription": descriptions}, language=language) as session:
         # The accessibility bus is the session's: connect to it before loading pyatspi.
         os.environ.update(DISPLAY=session.env["DISPLAY"],
                           DBUS_SESSION_BUS_ADDRESS=session.env["DBUS_SESSION_BUS_ADDRESS"])
         import pyatspi
 
         proc = session.start_program([program])
-        listener = (GermanListener if german else Listener)(session, pyatspi, proc.pid)
+        listener = Listener(session, pyatspi, proc.pid) if language == "en" else \
+            LanguageListener(session, pyatspi, proc.pid, language)
         listener.run()
         print("everything Orca said:", *(f"  {said!r}" for said in session.speech), sep="\n")
-    which = "in German" if german else \
+    which = f"in {language}" if language != "en" else \
         "with descriptions" if descriptions else "without descriptions"
     print(f"screenreader ({which}): {listener.passed} passed, {len(listener.failures)} failed "
           f"({time.monotonic() - started:.1f} s)")
@@ -261,59 +262,80 @@ class Listener:
         return e.x, e.y, e.width, e.height
 
 
-class GermanListener(Listener):
-    """The program and Orca's voice in German: every kind of roll spoken once, in German
-    words, with the numbers the window shows."""
+# What each roll is heard as in a language besides English: the first die, the eight dice as
+# Roll All names them, the controls walked to, and the spoken results with {} for the numbers.
+PHRASES = {
+    "de": dict(die="W4", kinds=["W4", "W6", "W8", "W10", "W12", "W20", "Zehnerwürfel", "W100"],
+               roll_all="Alle würfeln", multi="Mehrere Würfel", die_kind="Würfelart", six="W6",
+               count="Anzahl", roll="Würfeln", total="3 W6: Summe {}",
+               stats="Attribute würfeln", reroll="Reihe 2 neu würfeln", face="Reihe 2, Würfel {}",
+               row_total="Reihe 2, Summe", row="Reihe 2: {}; Summe {}"),
+    "ru": dict(die="к4", kinds=["к4", "к6", "к8", "к10", "к12", "к20", "кубик десятков", "к100"],
+               roll_all="Бросить все", multi="Несколько кубиков", die_kind="Вид кубика", six="к6",
+               count="Кол-во", roll="Бросить", total="3 кубика к6: сумма {}",
+               stats="Броски характеристик", reroll="Перебросить строку 2",
+               face="строка 2, кубик {}", row_total="строка 2, сумма", row="строка 2: {}; сумма {}"),
+}
+
+
+class LanguageListener(Listener):
+    """The program and Orca's voice in another language: every kind of roll spoken once, in
+    that language's words, with the numbers the window shows."""
+
+    def __init__(self, session, pyatspi, pid, language):
+        super().__init__(session, pyatspi, pid)
+        self.language = language
+        self.say = PHRASES[language]
 
     def run(self):
-        s = self.session
-        s.wait_for_speech(r"W4: 4", 30)
-        self.voice_is_german()
+        s, say = self.session, self.say
+        starts = lambda text: "^" + re.escape(text)
+        s.wait_for_speech(f"{say['die']}: 4", 30)
+        self.voice_is(self.language)
         main = self.window("Quandrel")
         dice = self.controls(main, "push button")[:8]
         mark = s.mark()
-        heard = self.hear(["space"], r"^W4: \d+\.$", "ein Würfel")
-        self.expect(heard, f"W4: {caption(dice[0])}.", "a die's face")
-        self.once(f"W4: {caption(dice[0])}", mark, "the die's face")
+        heard = self.hear(["space"], starts(say["die"]) + r": \d+\.$", "a die")
+        self.expect(heard, f"{say['die']}: {caption(dice[0])}.", "a die's face")
+        self.once(f"{say['die']}: {caption(dice[0])}", mark, "the die's face")
 
-        self.hear(["Tab"] * 8, r"^Alle würfeln", "to Roll All")
+        self.hear(["Tab"] * 8, starts(say["roll_all"]), "to Roll All")
         mark = s.mark()
-        heard = self.hear(["space"], r"^W4: \d+, ", "Alle würfeln")
-        kinds = ["W4", "W6", "W8", "W10", "W12", "W20", "W%", "W100"]
-        shown = ", ".join(f"{k}: {caption(d)}" for k, d in zip(kinds, dice))
+        heard = self.hear(["space"], starts(say["die"]) + r": \d+, ", "Roll All")
+        shown = ", ".join(f"{k}: {caption(d)}" for k, d in zip(say["kinds"], dice))
         self.expect(heard, shown + ".", "Roll All's faces")
         self.once(shown, mark, "Roll All")
 
-        self.hear(["Tab", "Tab"], r"^Mehrere Würfel", "to the multiple roller")
-        self.hear(["space"], r"^Würfelart", "the multiple roller opens")
-        self.hear(["Down", "Down"], r"^W6$", "picking W6")
-        self.hear(["Tab"], r"Anzahl", "to the count")
+        self.hear(["Tab", "Tab"], starts(say["multi"]), "to the multiple roller")
+        self.hear(["space"], starts(say["die_kind"]), "the multiple roller opens")
+        self.hear(["Down", "Down"], starts(say["six"]) + "$", "picking the six-sided die")
+        self.hear(["Tab"], re.escape(say["count"]), "to the count")
         s.type_text("3")
-        self.hear(["Tab"], r"^Würfeln", "to Roll")
+        self.hear(["Tab"], starts(say["roll"]), "to Roll")
         mark = s.mark()
-        heard = self.hear(["space"], r"^3 W6: Summe", "3 W6")
-        total = self.controls(self.window("Mehrere Würfel"), "label")[-1].name
-        self.expect(heard, f"3 W6: Summe {total}.", "the multiple roller's total")
-        self.once(f"Summe {total}", mark, "the multiple roller's total")
+        heard = self.hear(["space"], starts(say["total"].format("")), "three six-sided dice")
+        total = self.controls(self.window(say["multi"]), "label")[-1].name
+        self.expect(heard, say["total"].format(total) + ".", "the multiple roller's total")
+        self.once(say["total"].format(total), mark, "the multiple roller's total")
 
-        self.hear(["alt+F4"], r"^Mehrere Würfel", "closing the multiple roller")
-        self.hear(["shift+Tab"], r"^Attribute würfeln", "to the stat roller")
-        self.hear(["space"], r"^Alle würfeln", "the stat roller opens")
-        stats = self.window("Attribute würfeln")
-        self.hear(["Tab", "Tab"], r"^Reihe 2 neu würfeln", "to row 2's Re-Roll")
+        self.hear(["alt+F4"], starts(say["multi"]), "closing the multiple roller")
+        self.hear(["shift+Tab"], starts(say["stats"]), "to the stat roller")
+        self.hear(["space"], starts(say["roll_all"]), "the stat roller opens")
+        stats = self.window(say["stats"])
+        self.hear(["Tab", "Tab"], starts(say["reroll"]), "to row 2's Re-Roll")
         mark = s.mark()
-        heard = self.hear(["space"], r"^Reihe 2: ", "Reihe 2 neu würfeln")
+        heard = self.hear(["space"], starts(say["row"].split("{}")[0]), "row 2's Re-Roll")
         shown = self.labels(stats)
-        faces = ", ".join(shown[f"Reihe 2, Würfel {j}"] for j in range(1, 5))
-        row = f"Reihe 2: {faces}; Summe {shown['Reihe 2, Summe']}"
+        faces = ", ".join(shown[say["face"].format(j)] for j in range(1, 5))
+        row = say["row"].format(faces, shown[say["row_total"]])
         self.expect(heard, row + ".", "row 2's faces and total")
         self.once(row, mark, "row 2's Re-Roll")
 
-    def voice_is_german(self):
-        """Orca asked speech-dispatcher, and so espeak-ng, for a German voice."""
+    def voice_is(self, language):
+        """Orca asked speech-dispatcher, and so espeak-ng, for a voice in `language`."""
         with open(self.session.log_path, errors="replace") as log:
             languages = re.findall(r"SD rate .*? language (\S+)", log.read())
-        self.expect(languages[-1:] or languages, ["de"], "the voice's language")
+        self.expect(languages[-1:] or languages, [language], "the voice's language")
 
 
 if __name__ == "__main__":

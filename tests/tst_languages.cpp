@@ -68,6 +68,8 @@ private slots:
     void everyTextIsTranslated();
     void cataloguesLoad_data();
     void cataloguesLoad();
+    void pluralForms_data();
+    void pluralForms();
     void countBoxInGerman();
 };
 
@@ -188,6 +190,48 @@ void TestLanguages::cataloguesLoad()
     QVERIFY2(
         QRegularExpression(QStringLiteral("^[0-9]+$")).match(multi.totalLabel()->text()).hasMatch(),
         qPrintable(multi.totalLabel()->text()));
+}
+
+void TestLanguages::pluralForms_data()
+{
+    // A language, a count of six-sided dice, each showing 4, and the total heard: the noun in
+    // the plural form that count takes.
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<QString>("heard");
+    // clang-format off
+    QTest::newRow("Russian, 1") << "ru" << "1" << "1 кубик к6: сумма 4";
+    QTest::newRow("Russian, 3") << "ru" << "3" << "3 кубика к6: сумма 12";
+    QTest::newRow("Russian, 11") << "ru" << "11" << "11 кубиков к6: сумма 44";
+    QTest::newRow("Russian, 22") << "ru" << "22" << "22 кубика к6: сумма 88";
+    QTest::newRow("Russian, 25") << "ru" << "25" << "25 кубиков к6: сумма 100";
+    QTest::newRow("Ukrainian, 21") << "uk" << "21" << "21 кубик к6: сума 84";
+    QTest::newRow("Ukrainian, 4") << "uk" << "4" << "4 кубики к6: сума 16";
+    QTest::newRow("Ukrainian, 12") << "uk" << "12" << "12 кубиків к6: сума 48";
+    QTest::newRow("Czech, 1") << "cs" << "1" << "1 kostka k6: součet 4";
+    QTest::newRow("Czech, 4") << "cs" << "4" << "4 kostky k6: součet 16";
+    QTest::newRow("Czech, 22") << "cs" << "22" << "22 kostek k6: součet 88";
+    QTest::newRow("Dutch, 1") << "nl" << "1" << "1 d6: totaal 4";
+    QTest::newRow("Japanese, 3") << "ja" << "3" << "3D6：合計 12";
+    QTest::newRow("Simplified Chinese, 3") << "zh-CN" << "3" << "3d6：总计 12";
+    // clang-format on
+}
+
+void TestLanguages::pluralForms()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, count);
+    QFETCH(QString, heard);
+    installTranslations(QLocale(language));
+    ScriptedSource source;
+    MultiRollerWindow window(source);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const Announcements announcements;
+    window.dieBox()->setCurrentIndex(1);
+    window.countBox()->setText(count);
+    window.roll();
+    QCOMPARE(announcements.heard, QStringList{heard});
 }
 
 void TestLanguages::countBoxInGerman()

@@ -293,7 +293,7 @@
     </message>
     <message>
         <source>DIE</source>
-        <translation>STEEN</translation>
+        <translation>SOORT</translation>
     </message>
     <message>
         <source>No die kind chosen: pick one from the list</source>

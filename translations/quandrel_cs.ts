@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>About</source>
-        <translation>O programu</translation>
+        <translation>O programu Quandrel</translation>
     </message>
     <message>
         <source>opens the About window</source>

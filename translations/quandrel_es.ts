@@ -152,7 +152,7 @@
     </message>
     <message>
         <source>opens its window</source>
-        <translation>abre su ventana</translation>
+        <translation>abre la ventana correspondiente</translation>
     </message>
     <message>
         <source>Multiple Dice Roller</source>
@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>About</source>
-        <translation>Acerca de</translation>
+        <translation>Acerca de Quandrel</translation>
     </message>
     <message>
         <source>opens the About window</source>

@@ -152,7 +152,7 @@
     </message>
     <message>
         <source>opens its window</source>
-        <translation>ouvre sa fenêtre</translation>
+        <translation>ouvre la fenêtre correspondante</translation>
     </message>
     <message>
         <source>Multiple Dice Roller</source>
@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>About</source>
-        <translation>À propos</translation>
+        <translation>À propos de Quandrel</translation>
     </message>
     <message>
         <source>opens the About window</source>

@@ -152,7 +152,7 @@
     </message>
     <message>
         <source>opens its window</source>
-        <translation>apre la sua finestra</translation>
+        <translation>apre la finestra corrispondente</translation>
     </message>
     <message>
         <source>Multiple Dice Roller</source>
@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>About</source>
-        <translation>Informazioni</translation>
+        <translation>Informazioni su Quandrel</translation>
     </message>
     <message>
         <source>opens the About window</source>

@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>About</source>
-        <translation>O programie</translation>
+        <translation>O programie Quandrel</translation>
     </message>
     <message>
         <source>opens the About window</source>

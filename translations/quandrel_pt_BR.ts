@@ -152,7 +152,7 @@
     </message>
     <message>
         <source>opens its window</source>
-        <translation>abre a janela</translation>
+        <translation>abre a janela correspondente</translation>
     </message>
     <message>
         <source>Multiple Dice Roller</source>
@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>About</source>
-        <translation>Sobre</translation>
+        <translation>Sobre o Quandrel</translation>
     </message>
     <message>
         <source>opens the About window</source>

@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>About</source>
-        <translation>О программе</translation>
+        <translation>О программе Quandrel</translation>
     </message>
     <message>
         <source>opens the About window</source>

@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>About</source>
-        <translation>Про програму</translation>
+        <translation>Про програму Quandrel</translation>
     </message>
     <message>
         <source>opens the About window</source>

@@ -409,7 +409,7 @@ LANGUAGES = {
                roll="Würfeln", about_title="Über Quandrel", version="Quandrel Version 1.7.0",
                credit="Entwickelt von den Quandrel-Autoren", ok="OK"),
     "ru": dict(dice=["к4: 4", "к6: 6"], roll_all="Бросить все", stats="Броски характеристик",
-               about="О программе", multi="Несколько кубиков", reroll="Перебросить строку 3",
+               about="О программе Quandrel", multi="Несколько кубиков", reroll="Перебросить строку 3",
                face="строка 3, кубик 1: {}", count="Кол-во", count_name="Количество бросков",
                total="СУММА", die="КУБИК", kinds=["к4", "к6", "к8", "к10", "к12", "к20", "к100"],
                roll="Бросить", about_title="О программе Quandrel",

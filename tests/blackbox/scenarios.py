@@ -400,20 +400,22 @@ def about(session, program):
 
 
 # --- in other languages -----------------------------------------------------------------
-# Each language's words for what the walk finds and reads; {} stands for a number.
+# Each language's words for what the walk finds and reads; {} stands for a number. The About
+# button says its window's title.
 LANGUAGES = {
     "de": dict(dice=["W4: 4", "W6: 6"], roll_all="Alle würfeln", stats="Attribute würfeln",
                about="Über Quandrel", multi="Mehrere Würfel", reroll="Reihe 3 neu würfeln",
                face="Reihe 3, Würfel 1: {}", count="Anzahl", count_name="Anzahl der Würfe",
                total="SUMME", die="WÜRFEL", kinds=["W4", "W6", "W8", "W10", "W12", "W20", "W100"],
-               roll="Würfeln", about_title="Über Quandrel", version="Quandrel Version 1.7.0",
+               roll="Würfeln", version="Quandrel Version 1.7.0",
                credit="Entwickelt von den Quandrel-Autoren", ok="OK"),
     "ru": dict(dice=["к4: 4", "к6: 6"], roll_all="Бросить все", stats="Броски характеристик",
-               about="О программе Quandrel", multi="Несколько кубиков", reroll="Перебросить строку 3",
+               about="О программе Quandrel", multi="Несколько кубиков",
+               reroll="Перебросить строку 3",
                face="строка 3, кубик 1: {}", count="Кол-во", count_name="Количество бросков",
                total="СУММА", die="КУБИК", kinds=["к4", "к6", "к8", "к10", "к12", "к20", "к100"],
-               roll="Бросить", about_title="О программе Quandrel",
-               version="Quandrel Версия 1.7.0", credit="Разработано авторами Quandrel", ok="ОК"),
+               roll="Бросить", version="Quandrel Версия 1.7.0",
+               credit="Разработано авторами Quandrel", ok="ОК"),
 }
 
 
@@ -464,12 +466,12 @@ def in_language(language):
         p.gone(say["multi"])
 
         p.press(p.find(main, "push button", say["about"]))
-        about = p.frame(say["about_title"])
+        about = p.frame(say["about"])
         labels = [l.name for l in p.all(about, "label")]
         check(say["version"] in labels and say["credit"] in labels,
               f"the About window shows {labels}")
         p.press(p.find(about, "push button", say["ok"]))
-        p.gone(say["about_title"])
+        p.gone(say["about"])
 
     def scenario_(session, program):
         run(session, program, body, language=language)

@@ -4,7 +4,6 @@
 #include "about/aboutdialog.h"
 
 #include "about/placement.h"
-#include "about/titlebar.h"
 #include "app/version.h"
 #include "ui/assets.h"
 #include "ui/devicepixels.h"
@@ -19,6 +18,14 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QWindow>
+
+#if QUANDREL_X11
+#include <QtGui/qguiapplication_platform.h>
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <cstring>
+#endif
 
 namespace {
 
@@ -68,55 +75,81 @@ void setInk(QLabel *label, const QColor &ink)
     label->setPalette(palette);
 }
 
-} // namespace
-
-AboutDialog::Frame AboutDialog::platformFrame()
+bool onWayland()
 {
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"))
-               ? Frame::Own
-               : Frame::WindowManager;
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
-AboutDialog::AboutDialog(Frame frame, QWidget *parent) : QDialog(parent)
+// Adds `state` to the _NET_WM_STATE of the X11 `window`, not yet mapped; Qt keeps the states it
+// finds there when it maps the window. Does nothing on other platforms.
+void addNetWmState(const QWidget *window, const char *state)
+{
+#if QUANDREL_X11
+    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || QGuiApplication::platformName() != QLatin1String("xcb"))
+        return;
+    xcb_connection_t *connection = x11->connection();
+    const auto intern = [connection](const char *name) {
+        xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
+            connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr);
+        const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+        std::free(reply);
+        return atom;
+    };
+    const xcb_atom_t property = intern("_NET_WM_STATE");
+    const xcb_atom_t value = intern(state);
+    if (property == XCB_ATOM_NONE || value == XCB_ATOM_NONE)
+        return;
+    xcb_change_property(connection, XCB_PROP_MODE_APPEND, xcb_window_t(window->winId()),
+                        property, XCB_ATOM_ATOM, 32, 1, &value);
+    xcb_flush(connection);
+#else
+    Q_UNUSED(window);
+    Q_UNUSED(state);
+#endif
+}
+
+} // namespace
+
+AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("About"));
     setFont(fonts::windowDefault());
-    setUpFrame(frame);
+    setUpFrame();
     makeControls();
     applyPalette();
     fillTexts();
     fonts::pinToControls(this);
-    if (m_titleBar)
-        new WindowBorder(this); // made last, so it lies above every control
     m_okButton->setFocus();
 }
 
-void AboutDialog::setUpFrame(Frame frame)
+void AboutDialog::setUpFrame()
 {
     const QSize client(twips::px(clientWidth), twips::px(clientHeight));
-    if (frame == Frame::Own) {
-        // Qt's own window frame on Wayland offers every window minimise and maximise, and
-        // a compositor may give any window the size of the screen, which a fixed-size
-        // surface cannot take. So there the dialog draws its own title bar with a close box
-        // only, fixes just its smallest size, and keeps its controls at the top left of
-        // whatever size it is given. Wayland chooses where the window opens.
-        setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
-        m_origin = QPoint(0, TitleBar::barHeight);
-        setMinimumSize(client + QSize(0, TitleBar::barHeight));
-        resize(minimumSize());
-        m_titleBar = new TitleBar(this);
+    // A plain top-level window with a title and a close box, not a dialog or tool window:
+    // window managers keep those above the program's other windows and a tool window's
+    // frame differs from theirs.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    if (onWayland()) {
+        // Qt's own window frame on Wayland offers every window maximise, and a compositor
+        // may give any window the size of the screen, which a fixed-size surface cannot
+        // take. So there only the smallest size is fixed, and the controls keep to the top
+        // left of whatever size the window is given. The compositor chooses where it opens.
+        setMinimumSize(client);
+        resize(client);
+        m_placed = true;
     } else {
-        // A tool window has no task-bar button; the hints leave only the title and close box.
-        setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                       Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
         setFixedSize(client);
         // Until the window manager frames the window, its frame counts as nothing.
         const QScreen *screen = QGuiApplication::screenAt(screenPosition);
         setGeometry(placedWithin(QRect(screenPosition, client),
                                  (screen ? screen : this->screen())->availableGeometry()));
+        // No task-bar or pager entry of its own, as the main window's secondary window.
+        addNetWmState(this, "_NET_WM_STATE_SKIP_TASKBAR");
+        addNetWmState(this, "_NET_WM_STATE_SKIP_PAGER");
     }
-    // Still counts as an open window, so the program runs on while it is open; set after
-    // the flags, since making it a tool window clears it.
+    // Still counts as an open window, so the program runs on while it is open.
     setAttribute(Qt::WA_QuitOnClose, true);
 }
 
@@ -125,7 +158,7 @@ void AboutDialog::makeControls()
     // Made in tab order.
     m_okButton = new QPushButton(tr("OK"), this);
     m_okButton->setObjectName(QStringLiteral("cmdOK"));
-    m_okButton->setGeometry(okRect.translated(m_origin));
+    m_okButton->setGeometry(okRect);
     m_okButton->setAccessibleDescription(tr("closes the About window"));
     connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -134,13 +167,13 @@ void AboutDialog::makeControls()
     const auto icon = [this](int index, const QString &name, const QString &description) {
         m_icons[index] = new QLabel(this);
         m_icons[index]->setObjectName(QStringLiteral("picIcon%1").arg(index));
-        m_icons[index]->setGeometry(iconRect[index].translated(m_origin));
+        m_icons[index]->setGeometry(iconRect[index]);
         m_icons[index]->setAccessibleName(name);
         m_icons[index]->setAccessibleDescription(description);
     };
     const auto label = [this](const char *name, const QString &text, const QRect &geometry,
                               const QString &description) {
-        QLabel *made = makeLabel(text, geometry.translated(m_origin), this);
+        QLabel *made = makeLabel(text, geometry, this);
         made->setObjectName(QString::fromLatin1(name));
         made->setAccessibleDescription(description);
         return made;
@@ -198,7 +231,7 @@ void AboutDialog::showEvent(QShowEvent *event)
     // Once the window manager has framed the window and it is first exposed, its frame is
     // known: then the window is placed once more, with it. Never after that, so that
     // wherever the user moves the window, it stays.
-    if (!m_titleBar && !m_placed && windowHandle())
+    if (!m_placed && windowHandle())
         windowHandle()->installEventFilter(this);
 }
 
@@ -226,7 +259,7 @@ void AboutDialog::paintEvent(QPaintEvent *)
     for (int i = 0; i < separatorCount; ++i) {
         const Separator &line = separators[i];
         const QRect span = devicepixels::rect(
-            QRect(line.from, QPoint(line.to.x() - 1, line.from.y())).translated(m_origin), ratio);
+            QRect(line.from, QPoint(line.to.x() - 1, line.from.y())), ratio);
         painter.fillRect(QRect(span.left(), span.top(), span.width(),
                                devicepixels::lineWidth(line.width, ratio)),
                          colours[i]);

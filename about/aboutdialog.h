@@ -13,30 +13,24 @@ class QPushButton;
 
 // The About window: a fixed dialog with the program's title, version and a credit
 // line beside two die icons. OK has the focus when it opens, so Enter presses it; Esc,
-// like OK and the close box, closes the dialog.
+// like OK and the close box, closes the dialog. Like the program's other windows it is an
+// independent top-level window, which any other window may cover; on X11 it has no task-bar
+// entry.
 class AboutDialog final : public QDialog
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(AboutDialog)
 
 public:
-    // Who draws the window's title bar.
-    enum class Frame
-    {
-        WindowManager, // a fixed-size dialog frame, at the fixed place
-        Own,           // the dialog's own title bar with a close box only, where Wayland places it
-    };
-    // The frame the platform the program runs on calls for: Own on Wayland.
-    static Frame platformFrame();
-
     // Builds the controls and fills in the title and version texts.
-    explicit AboutDialog(Frame frame = platformFrame(), QWidget *parent = nullptr);
+    explicit AboutDialog(QWidget *parent = nullptr);
 
     // The two die icons in the column at the left.
     static constexpr int iconCount = 2;
 
     // Where the client area's top-left corner opens on the screen (156, 129 pixels at 96
-    // dpi), where that leaves the whole window on the screen.
+    // dpi), where that leaves the whole window on the screen and the window system lets a
+    // program place its windows (X11; on Wayland the compositor places them).
     static constexpr QPoint screenPosition = twips::point(2340, 1935);
 
     QPushButton *okButton() const { return m_okButton; }
@@ -52,8 +46,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    // The window's flags, size and place for `frame`, and the title bar where it draws its own.
-    void setUpFrame(Frame frame);
+    // The window's flags, size and place.
+    void setUpFrame();
     // The controls, in tab order, with their captions and geometry.
     void makeControls();
     // The window title, title and version texts, from the program's identity.
@@ -68,7 +62,5 @@ private:
     QLabel *m_titleLabel = nullptr;
     QLabel *m_versionLabel = nullptr;
     QLabel *m_icons[iconCount] = {};
-    QPoint m_origin; // the client area's top left: below the title bar where there is one
-    QWidget *m_titleBar = nullptr; // the title bar the dialog draws itself, if it does
-    bool m_placed = false;         // placed with the window manager's frame, as it opened
+    bool m_placed = false; // placed with the window manager's frame, as it opened, or not placed
 };

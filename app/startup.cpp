@@ -4,7 +4,9 @@
 #include "app/startup.h"
 
 #include "app/accessibility.h"
+#include "app/colourscheme.h"
 #include "app/programstyle.h"
+#include "app/xsettings.h"
 #include "app/version.h"
 #include "translations/translations.h"
 #include "ui/assets.h"
@@ -24,9 +26,9 @@ bool isSet(const char *value)
     return value && *value;
 }
 
-// Whether argv holds the Qt option `name` with a value: "-name VALUE", "--name VALUE",
-// "-name=VALUE" or "--name=VALUE". Qt ignores the option without one.
-bool hasOption(int argc, char **argv, const char *name)
+// The value of the Qt option `name` in argv: "-name VALUE", "--name VALUE", "-name=VALUE" or
+// "--name=VALUE". Nothing where it is not there with a value, as Qt ignores it then.
+const char *optionValue(int argc, char **argv, const char *name)
 {
     const std::size_t length = std::strlen(name);
     for (int i = 1; i < argc; ++i) {
@@ -34,21 +36,40 @@ bool hasOption(int argc, char **argv, const char *name)
         if (arg[0] != '-')
             continue;
         arg += arg[1] == '-' ? 2 : 1;
-        if (std::strncmp(arg, name, length) == 0 &&
-            ((arg[length] == '\0' && i + 1 < argc) || arg[length] == '='))
-            return true;
+        if (std::strncmp(arg, name, length) != 0)
+            continue;
+        if (arg[length] == '=')
+            return arg + length + 1;
+        if (arg[length] == '\0' && i + 1 < argc)
+            return argv[i + 1];
     }
-    return false;
+    return nullptr;
+}
+
+bool hasOption(int argc, char **argv, const char *name)
+{
+    return optionValue(argc, argv, name) != nullptr;
+}
+
+// Scales the program to the desktop's window scale where Qt would not (Qt reads only
+// Xft.dpi), unless the user set Qt's own scale.
+void followDesktopScale(const char *display)
+{
+    for (const char *own : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_ENABLE_HIGHDPI_SCALING"})
+        if (isSet(std::getenv(own)))
+            return;
+    if (const std::optional<double> scale = xsettings::extraScale(xsettings::read(display)))
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(*scale));
 }
 
 } // namespace
 
 std::optional<std::string> defaultPlatform(const char *display, const char *waylandDisplay)
 {
-    if (isSet(display))
-        return std::string(isSet(waylandDisplay) ? "xcb;wayland" : "xcb");
     if (isSet(waylandDisplay))
-        return std::string("wayland");
+        return std::string(isSet(display) ? "wayland;xcb" : "wayland");
+    if (isSet(display))
+        return std::string("xcb");
     return std::nullopt;
 }
 
@@ -73,9 +94,10 @@ std::optional<StartOptions> readStartOptions(int argc, char **argv)
 
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
     if (!isSet(std::getenv("QT_QPA_PLATFORM")) && !hasOption(argc, argv, "platform")) {
-        const char *display = hasOption(argc, argv, "display") ? ":" : std::getenv("DISPLAY");
+        const bool displayNamed = hasOption(argc, argv, "display");
         const std::optional<std::string> platform =
-            defaultPlatform(display, std::getenv("WAYLAND_DISPLAY"));
+            displayNamed ? std::string("xcb")
+                         : defaultPlatform(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"));
         if (!platform) {
             std::fputs("quandrel: cannot open a display (DISPLAY and WAYLAND_DISPLAY are unset)\n",
                        stderr);
@@ -83,6 +105,11 @@ std::optional<StartOptions> readStartOptions(int argc, char **argv)
         }
         qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(*platform));
     }
+    const char *platform = optionValue(argc, argv, "platform");
+    if (!platform)
+        platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform && std::strncmp(platform, "xcb", 3) == 0)
+        followDesktopScale(optionValue(argc, argv, "display"));
 #endif
     return options;
 }
@@ -98,6 +125,7 @@ void setUpProgram(const StartOptions &options)
     // the desktop's platform theme gives, light, dark or high contrast.
     if (!options.styleNamed)
         QApplication::setStyle(new ProgramStyle);
+    colourscheme::follow();
     fonts::install();
     installAccessibleWindows();
 }

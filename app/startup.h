@@ -17,20 +17,22 @@ struct StartOptions
     std::vector<std::string> arguments;
 };
 
-// The platform plugin list to use when the user names none: X where an X server is set
-// (on a Wayland desktop that is XWayland, where windows can be placed), Wayland
-// otherwise. Nothing when neither DISPLAY nor WAYLAND_DISPLAY is set.
+// The platform plugin list to use when the user names none: Wayland in a Wayland session,
+// where the compositor takes buffers drawn at each output's scale (XWayland's would be
+// stretched), with X as the fall-back; X where only an X server is set. Nothing when neither
+// DISPLAY nor WAYLAND_DISPLAY is set.
 std::optional<std::string> defaultPlatform(const char *display, const char *waylandDisplay);
 
 // Reads the command line and the environment before the QApplication exists, and picks the
 // platform unless the user named one (-platform, QT_QPA_PLATFORM): X where the user names
-// an X display (-display). With no display to open, prints one line on stderr and returns
+// an X display (-display). On X, follows the desktop's window scale (desktopScale()) unless
+// the user set Qt's own scale. With no display to open, prints one line on stderr and returns
 // nothing.
 std::optional<StartOptions> readStartOptions(int argc, char **argv);
 
 // Sets up the running QApplication the way Quandrel runs: the user's language, application
 // name, version and desktop entry, the window icon, the design's fonts, the program's style
 // (Fusion, with outlines kept visible) unless the user named one (the desktop's palette
-// stays) and the windows' accessible roles.
+// stays, dark where the desktop prefers dark) and the windows' accessible roles.
 // Call once, after the QApplication exists and before any window is made.
 void setUpProgram(const StartOptions &options = {});

@@ -3,16 +3,6 @@
 
 #include "app/windowslot.h"
 
-#include <QGuiApplication>
-#include <QTimer>
-
-namespace {
-
-// How long a Wayland compositor has to grant an activation before the window is mapped anew.
-constexpr int activationGrace = 250; // milliseconds
-
-} // namespace
-
 WindowSlot::WindowSlot(Maker maker) : m_maker(std::move(maker)) {}
 
 WindowSlot::~WindowSlot()
@@ -29,20 +19,11 @@ QWidget *WindowSlot::open()
     }
     if (m_window->isMinimized())
         m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
-    const bool wasOpen = m_window->isVisible();
+    // Where it stands, at its size: raised and activated where the window system allows it.
+    // Wayland has no request to raise a window; there the compositor decides whether to
+    // activate it, which also raises it.
     m_window->show();
     m_window->raise();
     m_window->activateWindow();
-    // Wayland has no request to raise a window, and a compositor without the activation
-    // protocol (weston 10) ignores the request to activate it. A window still inactive a
-    // moment later is mapped anew, which such a compositor stacks on top with the keyboard
-    // focus, in a place it chooses.
-    if (wasOpen && QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
-        QTimer::singleShot(activationGrace, m_window, [window = m_window] {
-            if (window && window->isVisible() && !window->isActiveWindow()) {
-                window->hide();
-                window->show();
-            }
-        });
     return m_window;
 }

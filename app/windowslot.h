@@ -11,7 +11,8 @@
 // Where the main window keeps one secondary window. Making the slot makes no window.
 // open() makes the window when there is none (the maker builds it with its controls at
 // their first values), then shows it as an independent, modeless top-level window and
-// brings it to the front with the keyboard focus. Closing the window destroys it and all
+// brings it to the front with the keyboard focus where the window system allows it, never
+// moving, resizing or hiding it. Closing the window destroys it and all
 // it shows; the slot stays, and the next open() makes a fresh window.
 class WindowSlot final
 {

@@ -5,15 +5,11 @@
 #include "about/placement.h"
 #include "support/widgettest.h"
 
-#include <QAbstractButton>
 #include <QLabel>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QScreen>
 #include <QTest>
 #include <qpa/qwindowsysteminterface.h>
-
-Q_DECLARE_METATYPE(AboutDialog::Frame)
 
 class TestAbout : public QObject
 {
@@ -30,7 +26,6 @@ private slots:
     void placedOnScreen();
     void closing_data();
     void closing();
-    void ownFrameFollowsActivation();
 };
 
 void TestAbout::opensAsDesigned()
@@ -47,7 +42,7 @@ void TestAbout::opensAsDesigned()
     QCOMPARE(QApplication::focusWidget(), about.okButton());
     QVERIFY(about.okButton()->isDefault());
     QVERIFY(!about.windowIcon().isNull());
-    // A fixed dialog frame with a close box only, no task-bar button, at the fixed place.
+    // A fixed frame with a close box only, an independent window at the fixed place.
     QCOMPARE(about.size(), QSize(382, 150));
     QCOMPARE(about.minimumSize(), about.size());
     QCOMPARE(about.maximumSize(), about.size());
@@ -55,7 +50,7 @@ void TestAbout::opensAsDesigned()
     QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
     QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
     QVERIFY(flags & Qt::WindowCloseButtonHint);
-    QCOMPARE(about.windowType(), Qt::Tool);
+    QCOMPARE(about.windowType(), Qt::Window);
     QCOMPARE(about.geometry().topLeft(), QPoint(156, 129));
 }
 
@@ -113,28 +108,24 @@ void TestAbout::placedOnScreen()
 void TestAbout::closing_data()
 {
     // Each way to close the window: a key on OK or on the window itself, a click on OK, or
-    // the close box of the window manager's frame or of the window's own title bar.
-    QTest::addColumn<AboutDialog::Frame>("frame");
+    // the close box of the window's frame.
     QTest::addColumn<QString>("how");
-    using F = AboutDialog::Frame;
     // clang-format off
-    QTest::newRow("Enter on OK") << F::WindowManager << "Return on OK";
-    QTest::newRow("keypad Enter on OK") << F::WindowManager << "Enter on OK";
-    QTest::newRow("Esc on OK") << F::WindowManager << "Escape on OK";
-    QTest::newRow("Space on OK") << F::WindowManager << "Space on OK";
-    QTest::newRow("Enter from the window") << F::WindowManager << "Return on window";
-    QTest::newRow("Esc from the window") << F::WindowManager << "Escape on window";
-    QTest::newRow("a click on OK") << F::WindowManager << "click OK";
-    QTest::newRow("the window manager's close box") << F::WindowManager << "close box";
-    QTest::newRow("the close box of its own title bar") << F::Own << "own close box";
+    QTest::newRow("Enter on OK") << "Return on OK";
+    QTest::newRow("keypad Enter on OK") << "Enter on OK";
+    QTest::newRow("Esc on OK") << "Escape on OK";
+    QTest::newRow("Space on OK") << "Space on OK";
+    QTest::newRow("Enter from the window") << "Return on window";
+    QTest::newRow("Esc from the window") << "Escape on window";
+    QTest::newRow("a click on OK") << "click OK";
+    QTest::newRow("the frame's close box") << "close box";
     // clang-format on
 }
 
 void TestAbout::closing()
 {
-    QFETCH(AboutDialog::Frame, frame);
     QFETCH(QString, how);
-    QPointer<AboutDialog> about = new AboutDialog(frame);
+    QPointer<AboutDialog> about = new AboutDialog;
     about->setAttribute(Qt::WA_DeleteOnClose);
     about->show();
     QVERIFY(QTest::qWaitForWindowActive(about));
@@ -144,10 +135,6 @@ void TestAbout::closing()
                                           {"Space", Qt::Key_Space}};
     if (how == QLatin1String("click OK")) {
         QTest::mouseClick(about->okButton(), Qt::LeftButton);
-    } else if (how == QLatin1String("own close box")) {
-        auto *closeBox = child<QAbstractButton>(*about, "closeBox");
-        QCOMPARE(accessibleText(closeBox, QAccessible::Name), QStringLiteral("Close"));
-        QTest::mouseClick(closeBox, Qt::LeftButton);
     } else if (how == QLatin1String("close box")) {
         // What the platform does when the window manager's close box is clicked.
         QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(
@@ -160,44 +147,6 @@ void TestAbout::closing()
     QTRY_VERIFY(about.isNull() || !about->isVisible());
     flushDeletes();
     QVERIFY(about.isNull());
-}
-
-void TestAbout::ownFrameFollowsActivation()
-{
-    // What the screen shows of the window's own title bar and border, once it is inactive
-    // and once it is active again, is what the window paints afresh in that state. The
-    // palette's active and inactive colours are the same, as on many desktops, so that
-    // nothing but the title bar itself asks for the new paint.
-    const QPalette original = QApplication::palette();
-    QPalette palette = original;
-    for (int role = 0; role < QPalette::NColorRoles; ++role) {
-        if (const auto r = QPalette::ColorRole(role); r != QPalette::NoRole)
-            palette.setBrush(QPalette::Inactive, r, palette.brush(QPalette::Active, r));
-    }
-    QApplication::setPalette(palette);
-    const auto restore = qScopeGuard([&] { QApplication::setPalette(original); });
-    AboutDialog about(AboutDialog::Frame::Own);
-    QWidget other;
-    const auto shown = [&] {
-        return about.screen()
-            ->grabWindow(about.winId())
-            .toImage()
-            .convertToFormat(QImage::Format_RGB32);
-    };
-    const auto painted = [&] {
-        return about.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    };
-    about.show();
-    QVERIFY(QTest::qWaitForWindowActive(&about));
-    const QImage active = painted();
-    other.show();
-    QVERIFY(QTest::qWaitForWindowActive(&other));
-    const QImage inactive = painted();
-    QVERIFY(inactive != active);
-    QTRY_COMPARE(shown(), inactive);
-    about.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&about));
-    QTRY_COMPARE(shown(), active);
 }
 
 QTEST_MAIN(TestAbout)

@@ -9,7 +9,6 @@
 // On a mismatch the rendering and a difference image are written next to the build and
 // their paths printed. QUANDREL_UPDATE_PIXELS=1 writes the renderings as new references.
 #include "about/aboutdialog.h"
-#include "about/titlebar.h"
 #include "app/mainwindow.h"
 #include "multiroller/multirollerwindow.h"
 #include "statroller/statrollerwindow.h"
@@ -225,8 +224,6 @@ private slots:
     void cleanup();
     void windows_data();
     void windows();
-    void ownTitleBar_data();
-    void ownTitleBar();
     void desktopFontsChangeNothing_data();
     void desktopFontsChangeNothing();
     void captionsContrast_data();
@@ -296,32 +293,6 @@ void TestPixels::windows()
     ScriptedSource source(draws());
     const std::unique_ptr<QWidget> shown = build(window, source, rolled);
     compareWithReference(render(shown.get()), QStringLiteral("%1@%2x.png").arg(name).arg(m_scale));
-}
-
-void TestPixels::ownTitleBar_data()
-{
-    QTest::addColumn<bool>("active");
-    QTest::newRow("active") << true;
-    QTest::newRow("inactive") << false;
-}
-
-void TestPixels::ownTitleBar()
-{
-    // The About window as it opens on Wayland, with the title bar it draws itself.
-    QFETCH(bool, active);
-    AboutDialog about(AboutDialog::Frame::Own);
-    QWidget other;
-    if (!active) {
-        about.show();
-        other.show();
-        other.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&other));
-    }
-    const QImage shown =
-        active ? render(&about) : about.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    compareWithReference(
-        shown,
-        QStringLiteral("about-titlebar%1@%2x.png").arg(active ? "" : "-inactive").arg(m_scale));
 }
 
 void TestPixels::desktopFontsChangeNothing_data()
@@ -523,8 +494,7 @@ bool missesGlyphs(const QString &text, const QFont &font)
 void TestPixels::textsFit_data()
 {
     // Every caption and starting text of every window, in every language: the texts of each
-    // window's controls, the die kinds of the multiple roller's list, and the title the About
-    // window draws in its own title bar.
+    // window's controls and the die kinds of the multiple roller's list.
     QTest::addColumn<QString>("language");
     QTest::addColumn<Shown>("window");
     QTest::addColumn<QString>("control");
@@ -541,8 +511,6 @@ void TestPixels::textsFit_data()
                                   qPrintable(w->objectName()))
                         << language << window << w->objectName();
         }
-        QTest::addRow("%s, about, its own title", qPrintable(language))
-            << language << Shown::About << QString();
     }
     installTranslations();
 }
@@ -555,22 +523,12 @@ void TestPixels::textsFit()
     installTranslations(QLocale(language));
     const auto restore = qScopeGuard([] { installTranslations(); });
     ScriptedSource source;
-    const std::unique_ptr<QWidget> shown =
-        control.isEmpty() ? std::make_unique<AboutDialog>(AboutDialog::Frame::Own)
-                          : build(window, source, false);
+    const std::unique_ptr<QWidget> shown = build(window, source, false);
     shown->show();
     QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
     // Each text against its room: a label that wraps may take as many lines as its height
     // holds, each ending between words; any other text one line. Every character has a glyph.
     QList<std::pair<QString, const QWidget *>> texts;
-    if (control.isEmpty()) {
-        const auto *bar = shown->findChild<TitleBar *>();
-        QVERIFY(bar);
-        QVERIFY2(QFontMetrics(bar->titleFont()).horizontalAdvance(shown->windowTitle()) <=
-                     bar->titleRect().width(),
-                 qPrintable(shown->windowTitle()));
-        return;
-    }
     auto *w = shown->findChild<QWidget *>(control);
     QVERIFY(w);
     if (auto *box = qobject_cast<QComboBox *>(w)) {

@@ -7,6 +7,9 @@
 #include "app/picturebutton.h"
 #include "app/programstyle.h"
 #include "app/startup.h"
+#include "app/colourscheme.h"
+#include "app/xsettings.h"
+#include "ui/palette.h"
 #include "dice/source.h"
 
 #include <QApplication>
@@ -16,6 +19,8 @@
 #include <QTest>
 
 #include <vector>
+
+Q_DECLARE_METATYPE(colourscheme::Preference)
 
 namespace {
 
@@ -36,6 +41,40 @@ std::optional<StartOptions> readWith(const QStringList &arguments, const QString
     return readStartOptions(int(argv.size()), argv.data());
 }
 
+// An XSETTINGS property in the byte order `bigEndian` names, holding `settings`: each an
+// integer ("i"), a string ("s") or a colour ("c"), its name and its value.
+QByteArray xsettingsData(bool bigEndian, const QList<std::tuple<char, QByteArray, int>> &settings)
+{
+    QByteArray data;
+    const auto card = [&](quint32 value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            data += char(value >> 8 * (bigEndian ? bytes - 1 - i : i));
+    };
+    const auto align = [&] { data += QByteArray((4 - data.size() % 4) % 4, '\0'); };
+    card(bigEndian, 1);
+    card(0, 3);
+    card(7, 4); // serial
+    card(quint32(settings.size()), 4);
+    for (const auto &[type, name, value] : settings) {
+        card(type == 'i' ? 0 : type == 's' ? 1 : 2, 1);
+        card(0, 1);
+        card(quint32(name.size()), 2);
+        data += name;
+        align();
+        card(0, 4); // serial of the last change
+        if (type == 'i') {
+            card(quint32(value), 4);
+        } else if (type == 's') {
+            card(quint32(value), 4);
+            data += QByteArray(value, 'x');
+            align();
+        } else {
+            card(0, 8);
+        }
+    }
+    return data;
+}
+
 } // namespace
 
 class TestStartup : public QObject
@@ -48,6 +87,10 @@ private slots:
     void styleChoice_data();
     void styleChoice();
     void userStyleSheetSurvives();
+    void desktopScale_data();
+    void desktopScale();
+    void colourScheme_data();
+    void colourScheme();
 };
 
 void TestStartup::platform_data()
@@ -62,11 +105,11 @@ void TestStartup::platform_data()
     using L = QStringList;
     // clang-format off
     QTest::newRow("X only") << L{} << L{"DISPLAY=:0"} << "xcb" << true << "";
-    QTest::newRow("Wayland with XWayland prefers X") << L{} << L{"DISPLAY=:0", "WAYLAND_DISPLAY=wayland-0"} << "xcb;wayland" << true << "";
+    QTest::newRow("Wayland with XWayland prefers Wayland") << L{} << L{"DISPLAY=:0", "WAYLAND_DISPLAY=wayland-0"} << "wayland;xcb" << true << "";
     QTest::newRow("Wayland only") << L{} << L{"WAYLAND_DISPLAY=wayland-0"} << "wayland" << true << "";
     QTest::newRow("neither: no display to open") << L{} << L{} << "" << false << "";
     QTest::newRow("-display names an X display") << L{"-display", ":5"} << L{} << "xcb" << true << "-display :5";
-    QTest::newRow("--display too") << L{"--display", ":5"} << L{"WAYLAND_DISPLAY=wayland-0"} << "xcb;wayland" << true << "--display :5";
+    QTest::newRow("--display too, in a Wayland session") << L{"--display", ":5"} << L{"WAYLAND_DISPLAY=wayland-0"} << "xcb" << true << "--display :5";
     QTest::newRow("-display=VALUE is read as two words") << L{"-display=:5"} << L{} << "xcb" << true << "-display :5";
     QTest::newRow("-display without a display names none") << L{"-display"} << L{} << "" << false << "-display";
     QTest::newRow("-platform is Qt's to read") << L{"-platform", "offscreen"} << L{} << "" << true << "-platform offscreen";
@@ -151,6 +194,75 @@ void TestStartup::userStyleSheetSurvives()
     QCOMPARE(QFontInfo(die).family(), QStringLiteral("Liberation Sans"));
     QCOMPARE(window.dieButton(0)->palette().color(QPalette::ButtonText), QColor(0, 0, 255));
     qApp->setStyleSheet(QString());
+}
+
+void TestStartup::desktopScale_data()
+{
+    // The settings a desktop publishes, then the scale the program adds to Qt's (0: none).
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<double>("scale");
+    const QByteArray factor = "Gdk/WindowScalingFactor", dpi = "Xft/DPI";
+    const QByteArray xfce = xsettingsData(false, {{'s', "Net/ThemeName", 8}, {'c', "Gtk/Colour", 0},
+                                                  {'i', factor, 2}, {'i', dpi, 96 * 1024}});
+    // clang-format off
+    QTest::newRow("Xfce at 2x: DPI 96, factor 2") << xfce << 2.0;
+    QTest::newRow("the same, most significant byte first") << xsettingsData(true, {{'s', "Net/ThemeName", 8}, {'i', factor, 2}}) << 2.0;
+    QTest::newRow("GNOME at 2x: the DPI doubled too") << xsettingsData(false, {{'i', factor, 2}, {'i', dpi, 192 * 1024}}) << 0.0;
+    QTest::newRow("factor 2 over 120 dpi") << xsettingsData(false, {{'i', dpi, 120 * 1024}, {'i', factor, 2}}) << 1.6;
+    QTest::newRow("factor 1") << xsettingsData(false, {{'i', factor, 1}}) << 0.0;
+    QTest::newRow("no factor") << xsettingsData(false, {{'i', dpi, 96 * 1024}}) << 0.0;
+    QTest::newRow("no settings") << QByteArray() << 0.0;
+    QTest::newRow("broken off inside the factor") << xfce.left(xfce.indexOf(factor) + 10) << 0.0;
+    QTest::newRow("a string longer than the data") << xsettingsData(false, {{'s', "Net/ThemeName", 1 << 30}, {'i', factor, 2}}).left(60) << 0.0;
+    // clang-format on
+}
+
+void TestStartup::desktopScale()
+{
+    QFETCH(QByteArray, data);
+    QFETCH(double, scale);
+    const std::optional<double> extra =
+        xsettings::extraScale(xsettings::integers(std::string_view(data.data(), data.size())));
+    QCOMPARE(extra.value_or(0), scale);
+}
+
+void TestStartup::colourScheme_data()
+{
+    // What the desktop prefers, as the portal or GNOME's setting gives it, over a light or a
+    // dark theme palette; then whether the palette is the dark one.
+    QTest::addColumn<colourscheme::Preference>("preference");
+    QTest::addColumn<bool>("themeDark");
+    QTest::addColumn<bool>("darkPalette");
+    using colourscheme::fromGnome, colourscheme::fromPortal;
+    // clang-format off
+    QTest::newRow("portal: dark") << fromPortal(1) << false << true;
+    QTest::newRow("portal: light") << fromPortal(2) << false << false;
+    QTest::newRow("portal: none") << fromPortal(0) << false << false;
+    QTest::newRow("portal: unknown value") << fromPortal(7) << false << false;
+    QTest::newRow("GNOME: prefer-dark") << fromGnome("'prefer-dark'\n") << false << true;
+    QTest::newRow("GNOME: default") << fromGnome("'default'\n") << false << false;
+    QTest::newRow("dark over a dark theme keeps the theme's") << fromPortal(1) << true << false;
+    // clang-format on
+}
+
+void TestStartup::colourScheme()
+{
+    QFETCH(colourscheme::Preference, preference);
+    QFETCH(bool, themeDark);
+    QFETCH(bool, darkPalette);
+    QPalette theme;
+    if (themeDark) {
+        theme.setColor(QPalette::Window, Qt::black);
+        theme.setColor(QPalette::WindowText, Qt::white);
+    }
+    const QPalette chosen = colourscheme::paletteFor(preference, theme);
+    QCOMPARE(chosen == colourscheme::darkPalette(), darkPalette);
+    QCOMPARE(chosen == theme, !darkPalette);
+    // Readable: text on the window and on fields at the contrast WCAG asks of body text.
+    for (const auto &[text, ground] : {std::pair{QPalette::WindowText, QPalette::Window},
+                                      std::pair{QPalette::Text, QPalette::Base},
+                                      std::pair{QPalette::ButtonText, QPalette::Button}})
+        QVERIFY(contrast(chosen.color(text), chosen.color(ground)) >= 4.5);
 }
 
 QTEST_MAIN(TestStartup)

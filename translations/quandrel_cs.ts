@@ -367,13 +367,6 @@
     </message>
 </context>
 <context>
-    <name>TitleBar</name>
-    <message>
-        <source>Close</source>
-        <translation>Zavřít</translation>
-    </message>
-</context>
-<context>
     <name>announcer</name>
     <message>
         <source>, </source>

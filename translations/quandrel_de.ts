@@ -360,13 +360,6 @@
     </message>
 </context>
 <context>
-    <name>TitleBar</name>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-</context>
-<context>
     <name>announcer</name>
     <message>
         <source>, </source>

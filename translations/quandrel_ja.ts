@@ -353,13 +353,6 @@
     </message>
 </context>
 <context>
-    <name>TitleBar</name>
-    <message>
-        <source>Close</source>
-        <translation>閉じる</translation>
-    </message>
-</context>
-<context>
     <name>announcer</name>
     <message>
         <source>, </source>

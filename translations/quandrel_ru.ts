@@ -367,13 +367,6 @@
     </message>
 </context>
 <context>
-    <name>TitleBar</name>
-    <message>
-        <source>Close</source>
-        <translation>Закрыть</translation>
-    </message>
-</context>
-<context>
     <name>announcer</name>
     <message>
         <source>, </source>

@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Quandrel developers
 //
-// The program under a real window manager (tests/desktop/openbox.sh starts openbox on a
-// virtual X screen): windows placed with the frame the window manager draws, dragged by
-// their title bar, raised and activated by the buttons that open them, the program started
-// with Qt's display and style sheet options, and the window icon as the X server holds it.
-// Every click and drag goes through the X server, as a user's does.
+// The program under a real window manager (tests/desktop/session.sh starts a desktop on a
+// virtual X screen): drawn at the desktop's scale and in its colour scheme, windows placed
+// with the frame the window manager draws, dragged by their title bar, raised and activated
+// where they stand by the buttons that open them, About an independent window without a
+// task-bar entry, the program started with Qt's display and style sheet options, and the
+// window icon as the X server holds it. Every click and drag goes through the X server, as a
+// user's does.
 #include "about/aboutdialog.h"
 #include "about/placement.h"
 #include "app/mainwindow.h"
+#include "support/desktopsession.h"
 #include "support/widgettest.h"
 #include "ui/assets.h"
 
@@ -118,6 +121,8 @@ private slots:
     void initTestCase();
     void cleanup() { closeWindowsBut(nullptr); }
 
+    void drawnAtDesktopScale();
+    void followsColourScheme() { session::checkColourScheme(); }
     void aboutWhollyOnScreen();
     void aboutMovesAsDragged();
     void buttonRaisesAndActivates_data();
@@ -158,15 +163,28 @@ AboutDialog *TestWindowManager::openAbout(MainWindow &main)
     return framed ? about : nullptr;
 }
 
+void TestWindowManager::drawnAtDesktopScale()
+{
+    MainWindow main(m_source);
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    QCOMPARE(main.devicePixelRatio(), session::scale());
+}
+
 void TestWindowManager::aboutWhollyOnScreen()
 {
     // At the fixed place where that leaves the whole frame on the screen; moved the least
-    // distance, to end exactly at the screen's edge, where it does not.
+    // distance, to end exactly at the screen's edge, where it does not. An independent
+    // window, transient for none, with no task-bar entry of its own.
     MainWindow main(m_source);
     AboutDialog *about = openAbout(main);
     QVERIFY(about);
     QTRY_COMPARE(frameOf(about), expectedAboutFrame(about));
     QVERIFY(about->screen()->handle()->availableGeometry().contains(frameOf(about)));
+    const QString id = QString::number(about->winId());
+    QVERIFY(run(QStringLiteral("xprop"), {"-id", id, "_NET_WM_STATE"})
+                .contains("_NET_WM_STATE_SKIP_TASKBAR"));
+    QVERIFY(!run(QStringLiteral("xprop"), {"-id", id, "WM_TRANSIENT_FOR"}).contains("window id"));
 }
 
 void TestWindowManager::aboutMovesAsDragged()
@@ -199,25 +217,33 @@ void TestWindowManager::buttonRaisesAndActivates_data()
 
 void TestWindowManager::buttonRaisesAndActivates()
 {
-    // A window opens active; once the main window is clicked to the front, the window's
-    // button brings it back above the main window, with the keyboard focus.
+    // A window opens active; once the main window is clicked to the front, covering it, the
+    // window's button brings it back above the main window where it stands, with the keyboard
+    // focus.
     QFETCH(QString, button);
     QFETCH(QString, window);
     MainWindow main(m_source);
+    main.move(0, 0);
     main.show();
     QVERIFY(QTest::qWaitForWindowActive(&main));
     click(child<QPushButton>(main, qPrintable(button)));
     QWidget *opened = nullptr;
     QTRY_VERIFY((opened = shownWindow(qPrintable(window))));
     QTRY_COMPARE(QApplication::activeWindow(), opened);
+    // Below the main window, at the top of the screen, where the window manager may have
+    // opened it over the main window's buttons.
+    opened->move(main.frameGeometry().bottomLeft() + QPoint(0, 40));
+    QTest::qWait(200);
 
     click(child<QPushButton>(main, "RA"));
     QTRY_COMPARE(QApplication::activeWindow(), &main);
     QTRY_VERIFY(isAbove(&main, opened));
 
+    const QRect place = frameOf(opened);
     click(child<QPushButton>(main, qPrintable(button)));
     QTRY_COMPARE(QApplication::activeWindow(), opened);
     QTRY_VERIFY(isAbove(opened, &main));
+    QCOMPARE(frameOf(opened), place);
 }
 
 void TestWindowManager::startOptions_data()
@@ -310,5 +336,12 @@ void TestWindowManager::windowIconSizes()
     QCOMPARE(sizes, (QList<int>{16, 24, 32, 48, 64, 128}));
 }
 
-QTEST_MAIN(TestWindowManager)
+int main(int argc, char *argv[])
+{
+    // The desktop's scale, read before the application exists, as the program does.
+    readStartOptions(argc, argv);
+    QApplication app(argc, argv);
+    TestWindowManager test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_windowmanager.moc"

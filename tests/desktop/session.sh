@@ -1,0 +1,127 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The Quandrel developers
+#
+# Runs TEST inside a desktop session of its own, on a virtual X screen WIDTHxHEIGHT pixels,
+# at the desktop's scale SCALE, in the desktop's dark colour scheme where DARK is "dark":
+#   session.sh DESKTOP WIDTHxHEIGHT SCALE light|dark TEST [ARGS...]
+# DESKTOP is an X11 window manager (openbox, xfce, mutter-x11, kwin-x11) or a Wayland
+# compositor drawing into the X screen (weston, mutter, kwin). Each session has its own D-Bus
+# session bus, home and settings; GNOME's Wayland session has the desktop's settings portal.
+# TEST runs on the session's own platform (xcb or wayland) with QUANDREL_DESKTOP, and
+# QUANDREL_DARK=1 where the desktop asks for dark.
+set -euo pipefail
+desktop=$1 size=$2 scale=$3 scheme=$4
+shift 4
+runtime=$(mktemp -d)
+chmod 700 "$runtime"
+pids=()
+trap 'kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$runtime"' EXIT
+fail() { tail -n 20 "$runtime"/*.log; echo "session.sh: $*"; exit 1; }
+# Waits up to five seconds for a command to succeed.
+await() { for _ in $(seq 250); do "$@" >/dev/null 2>&1 && return; sleep 0.02; done; fail "no $*"; }
+
+exec 3>"$runtime/display"
+Xvfb -displayfd 3 -screen 0 "${size}x24" -dpi 96 -nolisten tcp -noreset >"$runtime/xvfb.log" 2>&1 &
+pids+=($!)
+await test -s "$runtime/display"
+export DISPLAY=:$(head -n 1 "$runtime/display")
+export XDG_RUNTIME_DIR=$runtime HOME=$runtime XDG_CONFIG_HOME=$runtime/config
+mkdir -p "$XDG_CONFIG_HOME" "$runtime/services"
+case $desktop in
+  mutter*) export XDG_CURRENT_DESKTOP=GNOME ;;
+  kwin*) export XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5 ;;
+  xfce) export XDG_CURRENT_DESKTOP=XFCE ;;
+esac
+
+# The session bus, starting only the services this desktop has.
+services=(ca.desrt.dconf org.xfce.Xfconf)
+[[ $desktop == mutter ]] && services+=(org.freedesktop.portal.Desktop org.freedesktop.impl.portal.desktop.gtk)
+for service in "${services[@]}"; do
+  ln -s "/usr/share/dbus-1/services/$service.service" "$runtime/services/"
+done
+cat >"$runtime/bus.conf" <<EOF
+<busconfig>
+  <type>session</type>
+  <listen>unix:dir=$runtime</listen>
+  <servicedir>$runtime/services</servicedir>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/><allow eavesdrop="true"/><allow own="*"/>
+  </policy>
+</busconfig>
+EOF
+exec 4>"$runtime/bus"
+dbus-daemon --config-file="$runtime/bus.conf" --nofork --print-address=4 >"$runtime/bus.log" 2>&1 &
+pids+=($!)
+await test -s "$runtime/bus"
+DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$runtime/bus")
+export DBUS_SESSION_BUS_ADDRESS
+
+# The desktop's colour scheme and scale, then its window manager or compositor.
+wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window; }
+platform=xcb
+case $desktop in
+  openbox)
+    openbox --sm-disable >"$runtime/wm.log" 2>&1 &
+    pids+=($!)
+    await wm_ready
+    export QT_SCALE_FACTOR=$scale QT_ENABLE_HIGHDPI_SCALING=0 ;;
+  xfce)
+    xfconf-query -c xsettings -p /Gdk/WindowScalingFactor -n -t int -s "$scale"
+    xfsettingsd --no-daemon --sm-client-disable >"$runtime/settings.log" 2>&1 &
+    pids+=($!)
+    xfwm4 --replace --sm-client-disable >"$runtime/wm.log" 2>&1 &
+    pids+=($!)
+    await wm_ready
+    await /usr/bin/python3 -c 'import sys; from Xlib import display, X; d = display.Display()
+sys.exit(d.get_selection_owner(d.intern_atom("_XSETTINGS_S0")) == X.NONE)' ;;
+  mutter*)
+    [[ $scheme == dark ]] && gsettings set org.gnome.desktop.interface color-scheme prefer-dark
+    if [[ $desktop == mutter-x11 ]]; then
+      mutter --x11 --replace --sm-disable >"$runtime/wm.log" 2>&1 &
+      pids+=($!)
+      await wm_ready
+    else
+      [[ $scale == *.* ]] &&
+        gsettings set org.gnome.mutter experimental-features "['scale-monitor-framebuffer']"
+      MUTTER_DEBUG_DUMMY_MODE_SPECS=$size MUTTER_DEBUG_DUMMY_MONITOR_SCALES=$scale \
+        mutter --wayland --nested --no-x11 --wayland-display=wayland-quandrel --sm-disable \
+        >"$runtime/wm.log" 2>&1 &
+      pids+=($!)
+      platform=wayland
+    fi ;;
+  kwin*)
+    [[ $scheme == dark ]] && cp /usr/share/color-schemes/BreezeDark.colors "$XDG_CONFIG_HOME/kdeglobals"
+    if [[ $desktop == kwin-x11 ]]; then
+      kwin_x11 --replace >"$runtime/wm.log" 2>&1 &
+      pids+=($!)
+      await wm_ready
+    else
+      # A copy without the installed program's file capability, which an unprivileged
+      # sandbox cannot exec; KWin knows itself by the program's name.
+      mkdir "$runtime/bin"
+      cp /usr/bin/kwin_wayland "$runtime/bin/"
+      "$runtime/bin/kwin_wayland" --x11-display "$DISPLAY" --width "${size%x*}" \
+        --height "${size#*x}" --scale "$scale" --socket wayland-quandrel >"$runtime/wm.log" 2>&1 &
+      pids+=($!)
+      platform=wayland
+    fi ;;
+  weston)
+    weston --backend=x11-backend.so --use-pixman --socket=wayland-quandrel --idle-time=0 \
+      --width="${size%x*}" --height="${size#*x}" >"$runtime/wm.log" 2>&1 &
+    pids+=($!)
+    platform=wayland ;;
+  *) fail "unknown desktop $desktop" ;;
+esac
+if [[ $platform == wayland ]]; then
+  await test -S "$runtime/wayland-quandrel"
+  wm=${pids[-1]}
+  status=0
+  env -u DISPLAY WAYLAND_DISPLAY=wayland-quandrel QT_QPA_PLATFORM=wayland \
+    QUANDREL_DESKTOP="$desktop" QUANDREL_SCALE="$scale" QUANDREL_DARK=$([[ $scheme == dark ]] && echo 1 || echo 0) \
+    "$@" || status=$?
+  kill -0 "$wm" 2>/dev/null || fail "$desktop ended"
+  exit $status
+fi
+env -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb QUANDREL_DESKTOP="$desktop" QUANDREL_SCALE="$scale" \
+  QUANDREL_DARK=$([[ $scheme == dark ]] && echo 1 || echo 0) "$@"

@@ -68,6 +68,7 @@ case $desktop in
     export QT_SCALE_FACTOR=$scale QT_ENABLE_HIGHDPI_SCALING=0 ;;
   xfce)
     xfconf-query -c xsettings -p /Gdk/WindowScalingFactor -n -t int -s "$scale"
+    [[ $scheme == dark ]] && xfconf-query -c xsettings -p /Net/ThemeName -n -t string -s Adwaita-dark
     xfsettingsd --no-daemon --sm-client-disable >"$runtime/settings.log" 2>&1 &
     pids+=($!)
     xfwm4 --replace --sm-client-disable >"$runtime/wm.log" 2>&1 &

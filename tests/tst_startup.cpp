@@ -67,7 +67,8 @@ QByteArray xsettingsData(bool bigEndian, const QList<std::tuple<char, QByteArray
             data += QByteArray(value, 'x');
             align();
         } else {
-            card(0, 8);
+            card(0, 4); // red and green, then blue and alpha
+            card(0, 4);
         }
     }
     return data;

@@ -4,13 +4,13 @@
 #include "about/aboutdialog.h"
 
 #include "about/placement.h"
-#include "app/version.h"
 #include "ui/assets.h"
 #include "ui/devicepixels.h"
 #include "ui/fonts.h"
 #include "ui/palette.h"
 #include "ui/twips.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -190,9 +190,10 @@ void AboutDialog::makeControls()
 
 void AboutDialog::fillTexts()
 {
-    const QString title = QString::fromLatin1(quandrel::applicationTitle);
+    // The program's identity as start-up gave it to the application.
+    const QString title = QApplication::applicationName();
     setWindowTitle(tr("About %1").arg(title));
-    m_versionLabel->setText(tr("Version %1").arg(QString::fromLatin1(quandrel::versionString)));
+    m_versionLabel->setText(tr("Version %1").arg(QApplication::applicationVersion()));
     m_titleLabel->setText(title);
     // Screen readers read a dialog's labels of three words or more as it opens, not the
     // short title and version: the version label's name gives both.

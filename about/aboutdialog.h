@@ -22,7 +22,8 @@ class AboutDialog final : public QDialog
     Q_DISABLE_COPY_MOVE(AboutDialog)
 
 public:
-    // Builds the controls and fills in the title and version texts.
+    // Builds the controls and fills in the title and version texts from the application's
+    // name and version.
     explicit AboutDialog(QWidget *parent = nullptr);
 
     // The two die icons in the column at the left.
@@ -50,7 +51,7 @@ private:
     void setUpFrame();
     // The controls, in tab order, with their captions and geometry.
     void makeControls();
-    // The window title, title and version texts, from the program's identity.
+    // The window title, title and version texts, from the application's name and version.
     void fillTexts();
     // Text colours and icons for the current palette: as designed on a light palette
     // (black text), from the palette's own roles on a dark one.

@@ -35,7 +35,7 @@ void TestAbout::opensAsDesigned()
     QVERIFY(QTest::qWaitForWindowActive(&about));
     QCOMPARE(about.windowTitle(), QStringLiteral("About Quandrel"));
     QCOMPARE(about.titleLabel()->text(), QStringLiteral("Quandrel"));
-    QCOMPARE(about.versionLabel()->text(), QStringLiteral("Version 1.7.0"));
+    QCOMPARE(about.versionLabel()->text(), QStringLiteral("Version " QUANDREL_VERSION));
     QCOMPARE(about.descriptionLabel()->text(),
              QStringLiteral("Designed and programmed by the Quandrel authors"));
     QCOMPARE(about.disclaimerLabel()->text(), QString());

@@ -82,7 +82,7 @@ void TestMainWindow::startsAsDesigned()
     // What the desktop is told: the program's name and version, its desktop entry, and an
     // icon in every size a window or a task bar asks for.
     QCOMPARE(QApplication::applicationName(), window.windowTitle());
-    QCOMPARE(QApplication::applicationVersion(), QStringLiteral("1.7.0"));
+    QCOMPARE(QApplication::applicationVersion(), QStringLiteral(QUANDREL_VERSION));
     QCOMPARE(QApplication::desktopFileName(), QStringLiteral("org.quandrel.Quandrel"));
     QCOMPARE(window.windowIcon().availableSizes(),
              (QList<QSize>{QSize(16, 16), QSize(24, 24), QSize(32, 32), QSize(48, 48),
@@ -368,7 +368,7 @@ void TestMainWindow::everyControlIsHeard_data()
     row("About", "lblDescription", A::StaticText, "Designed and programmed by the Quandrel authors", "credit");
     row("About", "lblDisclaimer", A::StaticText, "", "empty");
     row("About", "lblTitle", A::StaticText, "Quandrel", "program");
-    row("About", "lblVersion", A::StaticText, "Quandrel Version 1.7.0", "version");
+    row("About", "lblVersion", A::StaticText, "Quandrel Version " QUANDREL_VERSION, "version");
     row("About", "picIcon1", A::Graphic, "Die icon", "the red die, its 7 outlined");
     // clang-format on
 }

@@ -2,10 +2,14 @@
 # SPDX-FileCopyrightText: The Quandrel developers
 """What a user sees and does, one scenario per fresh run of the program."""
 
+import os
 import time
 
 from harness import Failure, caption, check, expect, near, wait_for
 from reference import Draws
+
+# The version the program is built as, which the build gives every test.
+VERSION = os.environ["QUANDREL_VERSION"]
 
 MAIN = "Quandrel"
 DICE = ["4", "6", "8", "10", "12", "20", "%", "100"]
@@ -368,7 +372,7 @@ def about(session, program):
             frame = p.frame(ABOUT)
             check(p.extents(frame) == (156, 129, 382, 150), f"About at {p.extents(frame)}")
             labels = [l.name for l in p.all(frame, "label")]
-            check("Quandrel" in labels and "Quandrel Version 1.7.0" in labels,
+            check("Quandrel" in labels and f"Quandrel Version {VERSION}" in labels,
                   f"About shows its title and version: {labels}")
             ok_button = p.find(frame, "push button", "OK")
             ok, expected = near(p.relative(frame, ok_button), (4320, 1800, 1260, 345))
@@ -407,14 +411,14 @@ LANGUAGES = {
                about="Über Quandrel", multi="Mehrere Würfel", reroll="Reihe 3 neu würfeln",
                face="Reihe 3, Würfel 1: {}", count="Anzahl", count_name="Anzahl der Würfe",
                total="SUMME", die="WÜRFEL", kinds=["W4", "W6", "W8", "W10", "W12", "W20", "W100"],
-               roll="Würfeln", version="Quandrel Version 1.7.0",
+               roll="Würfeln", version=f"Quandrel Version {VERSION}",
                credit="Entwickelt von den Quandrel-Autoren", ok="OK"),
     "ru": dict(dice=["к4: 4", "к6: 6"], roll_all="Бросить все", stats="Броски характеристик",
                about="О программе Quandrel", multi="Несколько кубиков",
                reroll="Перебросить строку 3",
                face="строка 3, кубик 1: {}", count="Кол-во", count_name="Количество бросков",
                total="СУММА", die="КУБИК", kinds=["к4", "к6", "к8", "к10", "к12", "к20", "к100"],
-               roll="Бросить", version="Quandrel Версия 1.7.0",
+               roll="Бросить", version=f"Quandrel Версия {VERSION}",
                credit="Разработано авторами Quandrel", ok="ОК"),
 }
 

@@ -5,7 +5,7 @@
 # Installs the build into a staging folder and checks what a desktop gets: the exact set
 # of files, valid desktop and AppStream files, a program that starts, the Debian package's
 # control data and the Windows version record.
-#   check.sh BUILD_DIR SOURCE_DIR VERSION     (VERSION as the project declares it: 1.7.0)
+#   check.sh BUILD_DIR SOURCE_DIR VERSION     (VERSION as project() declares it)
 set -euo pipefail
 build=$(cd "$1" && pwd)
 source=$(cd "$2" && pwd)

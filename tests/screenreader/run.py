@@ -253,7 +253,7 @@ class Listener:
         mark = s.mark()
         heard = self.hear(["space"], r"^OK push button", "the About window opens")
         said = " ".join(s.speech[mark:]) if heard else ""
-        wanted = ("About Quandrel dialog Quandrel Version 1.7.0 "
+        wanted = (f"About Quandrel dialog Quandrel Version {os.environ['QUANDREL_VERSION']} "
                   "Designed and programmed by the Quandrel authors.")
         self.expect(wanted if wanted in said else said, wanted, "the About window")
 

@@ -13,6 +13,7 @@
 #include "ui/fonts.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QStyle>
 
 #include <cstdio>
@@ -61,6 +62,39 @@ void followDesktopScale(const char *display)
     if (const std::optional<double> scale = xsettings::extraScale(xsettings::read(display)))
         qputenv("QT_SCALE_FACTOR", QByteArray::number(*scale));
 }
+
+// Drops a style sheet that the desktop gives the application once it runs (qt6ct does,
+// when told to): its font rules would change the captions' metrics. A style sheet the user
+// names with -stylesheet is set before this guard exists, and stays.
+class StyleSheetGuard final : public QObject
+{
+public:
+    explicit StyleSheetGuard(QObject *parent) : QObject(parent) {}
+
+    // The style sheet to keep: the one the application has now.
+    void keepCurrent() { m_named = qApp->styleSheet(); }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        const bool styled = event->type() == QEvent::StyleChange || event->type() == QEvent::Polish;
+        if (styled && !m_pending && qApp->styleSheet() != m_named) {
+            m_pending = true;
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    qApp->setStyleSheet(m_named);
+                    m_pending = false;
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    QString m_named;
+    bool m_pending = false;
+};
 
 } // namespace
 
@@ -127,5 +161,13 @@ void setUpProgram(const StartOptions &options)
         QApplication::setStyle(new ProgramStyle);
     colourscheme::follow();
     fonts::install();
+    // A style sheet the desktop sets while the program runs is dropped, so its font rules
+    // change no caption.
+    static QPointer<StyleSheetGuard> guard;
+    if (!guard) {
+        guard = new StyleSheetGuard(qApp);
+        qApp->installEventFilter(guard);
+    }
+    guard->keepCurrent();
     installAccessibleWindows();
 }

@@ -33,6 +33,7 @@ std::optional<StartOptions> readStartOptions(int argc, char **argv);
 // Sets up the running QApplication the way Quandrel runs: the user's language, application
 // name, version and desktop entry, the window icon, the design's fonts, the program's style
 // (Fusion, with outlines kept visible) unless the user named one (the desktop's palette
-// stays, dark where the desktop prefers dark) and the windows' accessible roles.
+// stays, dark where the desktop prefers dark), the windows' accessible roles, and the style
+// sheet the user named, if any, as the only one: one the desktop sets later is dropped.
 // Call once, after the QApplication exists and before any window is made.
 void setUpProgram(const StartOptions &options = {});

@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QFontDatabase>
-#include <QPointer>
 #include <QWidget>
 
 #include <utility>
@@ -25,39 +24,6 @@ QString &family()
     return name;
 }
 
-// Drops a style sheet that the desktop gives the application once it runs (qt6ct does,
-// when told to): its font rules would change the captions' metrics. A style sheet the user
-// names with -stylesheet is set before this guard exists, and stays.
-class StyleSheetGuard final : public QObject
-{
-public:
-    explicit StyleSheetGuard(QObject *parent) : QObject(parent) {}
-
-    // The style sheet to keep: the one the application has now.
-    void keepCurrent() { m_named = qApp->styleSheet(); }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        const bool styled = event->type() == QEvent::StyleChange || event->type() == QEvent::Polish;
-        if (styled && !m_pending && qApp->styleSheet() != m_named) {
-            m_pending = true;
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    qApp->setStyleSheet(m_named);
-                    m_pending = false;
-                },
-                Qt::QueuedConnection);
-        }
-        return false;
-    }
-
-private:
-    QString m_named;
-    bool m_pending = false;
-};
-
 } // namespace
 
 void install()
@@ -70,12 +36,6 @@ void install()
         installed.contains(substitute, Qt::CaseInsensitive))
         family() = substitute;
     QApplication::setFont(windowDefault());
-    static QPointer<StyleSheetGuard> guard;
-    if (!guard) {
-        guard = new StyleSheetGuard(qApp);
-        qApp->installEventFilter(guard);
-    }
-    guard->keepCurrent();
 }
 
 QFont design(double points, bool bold)

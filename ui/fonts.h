@@ -17,9 +17,8 @@ inline constexpr double defaultPoints = 8.25;
 
 // Maps designFamily to Liberation Sans and sets the application's default font
 // (designFamily, defaultPoints). Where designFamily is not installed but Liberation Sans
-// is, the fonts are built with Liberation Sans by name. A style sheet that the desktop sets
-// while the program runs is dropped, so its font rules change no caption. Call after the
-// QApplication exists and before design() or windowDefault().
+// is, the fonts are built with Liberation Sans by name. Call after the QApplication exists
+// and before design() or windowDefault().
 void install();
 
 // designFamily at `points`, bold or regular. Every attribute that shapes the text is set,

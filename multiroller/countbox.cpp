@@ -127,10 +127,16 @@ void CountBox::keyPressEvent(QKeyEvent *event)
 void CountBox::contextMenuEvent(QContextMenuEvent *event)
 {
     // The standard menu's Undo and Redo act on the count box's own history. Qt names them
-    // from 6.5 on; before, only their captions, made with the same translations, tell them.
+    // from 6.5 on; Qt 6.4 does not, and there only their captions, made with the same
+    // translations, tell them.
     const auto is = [](const QAction *action, const char *name, const char *caption) {
-        return action->objectName() == QLatin1String(name) ||
-               action->text().startsWith(QLineEdit::tr(caption));
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+        if (action->text().startsWith(QLineEdit::tr(caption)))
+            return true;
+#else
+        Q_UNUSED(caption);
+#endif
+        return action->objectName() == QLatin1String(name);
     };
     QMenu *menu = createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);

@@ -21,9 +21,24 @@ namespace {
 // Before Qt 6.8 there is no announcement event. What screen readers do speak without
 // moving the focus is a notification that appears: an object with the role Notification
 // that is shown. Inside a status bar, Orca speaks its text alone, without the word
-// "notification". So each window keeps one zero-sized status bar holding one such
-// notification, and for every announcement the notification is hidden, given the message
-// and shown again.
+// "notification". So each window keeps one zero-sized status bar, and every announcement
+// is a notification of its own there, shown as the one before it is hidden. A screen
+// reader reads a notification's text some time after it appears, and skips a second
+// appearance of one object that it has not yet handled as a repeat: a notification that
+// served again would lose announcements, or speak a later one's text in an earlier one's
+// turn. So each keeps its own text, and the last few stay for the reader to read.
+// A notification, the only kind of child a status area has.
+class Notice final : public QWidget
+{
+public:
+    Notice(QWidget *area, QString message) : QWidget(area), message(std::move(message))
+    {
+        setGeometry(0, 0, 0, 0);
+    }
+
+    const QString message;
+};
+
 class StatusArea final : public QWidget
 {
 public:
@@ -33,13 +48,23 @@ public:
         setFocusPolicy(Qt::NoFocus);
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setGeometry(0, 0, 0, 0);
-        notice->setGeometry(0, 0, 0, 0);
-        notice->hide();
         show();
     }
 
-    QWidget *notice = new QWidget(this);
-    QString message;
+    void announce(const QString &message)
+    {
+        // As many as fast presses give while a busy screen reader catches up.
+        constexpr qsizetype kept = 32;
+        if (!notices.isEmpty())
+            notices.back()->hide();
+        if (notices.size() == kept)
+            delete notices.takeFirst();
+        notices.append(new Notice(this, message));
+        notices.back()->show();
+    }
+
+private:
+    QList<Notice *> notices; // oldest first, the last one shown
 };
 
 class AccessibleNotice final : public QAccessibleWidget
@@ -52,9 +77,7 @@ public:
 
     QString text(QAccessible::Text which) const override
     {
-        return which == QAccessible::Name
-                   ? static_cast<StatusArea *>(widget()->parentWidget())->message
-                   : QString();
+        return which == QAccessible::Name ? static_cast<Notice *>(widget())->message : QString();
     }
 };
 
@@ -102,10 +125,7 @@ void announce(QWidget *window, const QString &message)
     QAccessibleAnnouncementEvent event(window, message);
     QAccessible::updateAccessibility(&event);
 #else
-    StatusArea *area = statusAreaOf(window);
-    area->notice->hide();
-    area->message = message;
-    area->notice->show();
+    statusAreaOf(window)->announce(message);
 #endif
 }
 

@@ -161,6 +161,7 @@ public:
     Announcements()
     {
         s_heard = &heard;
+        s_shown.clear();
         m_previous = QAccessible::installUpdateHandler(&record);
         platform()->setActive(true);
     }
@@ -193,6 +194,15 @@ private:
         QAccessibleInterface *iface = event->accessibleInterface();
         if (!iface || iface->role() != QAccessible::Notification)
             return;
+        // A screen reader reads a notification's text late, and skips an object shown again
+        // before it has read it: each must be an object of its own, and keep its text.
+        const QAccessible::Id id = QAccessible::uniqueId(iface);
+        for (const auto &[earlier, said] : std::as_const(s_shown)) {
+            const QAccessibleInterface *was = QAccessible::accessibleInterface(earlier);
+            if (earlier == id || !was || was->text(QAccessible::Name) != said)
+                s_heard->append(QStringLiteral("(gone or served again: %1)").arg(said));
+        }
+        s_shown.append({id, iface->text(QAccessible::Name)});
         const bool inStatusBar =
             iface->parent() && iface->parent()->role() == QAccessible::StatusBar;
         s_heard->append((inStatusBar ? QString() : QStringLiteral("notification: ")) +
@@ -201,5 +211,6 @@ private:
     }
 
     static inline QStringList *s_heard = nullptr;
+    static inline QList<std::pair<QAccessible::Id, QString>> s_shown;
     QAccessible::UpdateHandler m_previous = nullptr;
 };

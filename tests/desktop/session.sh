@@ -62,9 +62,9 @@ wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window; }
 platform=xcb
 case $desktop in
   openbox)
-    openbox --sm-disable >"$runtime/wm.log" 2>&1 &
+    openbox --sm-disable --startup "touch $runtime/ready" >"$runtime/wm.log" 2>&1 &
     pids+=($!)
-    await wm_ready
+    await test -e "$runtime/ready"
     export QT_SCALE_FACTOR=$scale QT_ENABLE_HIGHDPI_SCALING=0 ;;
   xfce)
     xfconf-query -c xsettings -p /Gdk/WindowScalingFactor -n -t int -s "$scale"

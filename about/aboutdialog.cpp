@@ -19,13 +19,6 @@
 #include <QScreen>
 #include <QWindow>
 
-#if QUANDREL_X11
-#include <QtGui/qguiapplication_platform.h>
-#include <xcb/xcb.h>
-
-#include <cstdlib>
-#include <cstring>
-#endif
 
 namespace {
 
@@ -80,35 +73,6 @@ bool onWayland()
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
-// Adds `state` to the _NET_WM_STATE of the X11 `window`, not yet mapped; Qt keeps the states it
-// finds there when it maps the window. Does nothing on other platforms.
-void addNetWmState(const QWidget *window, const char *state)
-{
-#if QUANDREL_X11
-    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || QGuiApplication::platformName() != QLatin1String("xcb"))
-        return;
-    xcb_connection_t *connection = x11->connection();
-    const auto intern = [connection](const char *name) {
-        xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
-            connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr);
-        const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-        std::free(reply);
-        return atom;
-    };
-    const xcb_atom_t property = intern("_NET_WM_STATE");
-    const xcb_atom_t value = intern(state);
-    if (property == XCB_ATOM_NONE || value == XCB_ATOM_NONE)
-        return;
-    xcb_change_property(connection, XCB_PROP_MODE_APPEND, xcb_window_t(window->winId()),
-                        property, XCB_ATOM_ATOM, 32, 1, &value);
-    xcb_flush(connection);
-#else
-    Q_UNUSED(window);
-    Q_UNUSED(state);
-#endif
-}
-
 } // namespace
 
 AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
@@ -146,8 +110,9 @@ void AboutDialog::setUpFrame()
         setGeometry(placedWithin(QRect(screenPosition, client),
                                  (screen ? screen : this->screen())->availableGeometry()));
         // No task-bar or pager entry of its own, as the main window's secondary window.
-        addNetWmState(this, "_NET_WM_STATE_SKIP_TASKBAR");
-        addNetWmState(this, "_NET_WM_STATE_SKIP_PAGER");
+        create();
+        addWindowState(windowHandle(), "_NET_WM_STATE_SKIP_TASKBAR");
+        addWindowState(windowHandle(), "_NET_WM_STATE_SKIP_PAGER");
     }
     // Still counts as an open window, so the program runs on while it is open.
     setAttribute(Qt::WA_QuitOnClose, true);

@@ -6,8 +6,15 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWindow>
-#include <qpa/qplatformscreen.h>
-#include <qpa/qplatformwindow.h>
+
+#if QUANDREL_X11
+#include <QtGui/qguiapplication_platform.h>
+#include <xcb/xcb.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#endif
 
 QRect placedWithin(QRect window, const QRect &available)
 {
@@ -22,24 +29,128 @@ QRect placedWithin(QRect window, const QRect &available)
     return window;
 }
 
+#if QUANDREL_X11
+
+namespace {
+
+// The X server's connection, where the program runs on X11.
+xcb_connection_t *x11Connection()
+{
+    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 && QGuiApplication::platformName() == QLatin1String("xcb") ? x11->connection()
+                                                                            : nullptr;
+}
+
+xcb_atom_t atom(xcb_connection_t *connection, const char *name)
+{
+    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, std::uint16_t(std::strlen(name)), name),
+        nullptr);
+    const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    std::free(reply);
+    return found;
+}
+
+// The first `count` 32-bit values of `property` of `window`; none where it has fewer.
+QList<quint32> cardinals(xcb_connection_t *connection, xcb_window_t window, const char *property,
+                         int count)
+{
+    QList<quint32> values;
+    xcb_get_property_reply_t *reply = xcb_get_property_reply(
+        connection,
+        xcb_get_property(connection, 0, window, atom(connection, property), XCB_ATOM_CARDINAL, 0,
+                         std::uint32_t(count)),
+        nullptr);
+    if (reply && reply->format == 32 && xcb_get_property_value_length(reply) >= 4 * count) {
+        const auto *data = static_cast<const quint32 *>(xcb_get_property_value(reply));
+        values = QList<quint32>(data, data + count);
+    }
+    std::free(reply);
+    return values;
+}
+
+// A rectangle of device-independent pixels in device pixels, by `ratio`.
+QRect native(const QRect &rect, qreal ratio)
+{
+    const auto px = [ratio](int v) { return int(std::lround(v * ratio)); };
+    return QRect(QPoint(px(rect.left()), px(rect.top())),
+                 QPoint(px(rect.right() + 1) - 1, px(rect.bottom() + 1) - 1));
+}
+
+} // namespace
+
 void placeOnScreen(QWindow *window, QPoint clientPosition)
 {
-    // The platform window and screen give the geometry and the frame in device pixels.
-    QPlatformWindow *platform = window->handle();
+    xcb_connection_t *connection = x11Connection();
     QScreen *screen = QGuiApplication::screenAt(clientPosition);
     if (!screen)
         screen = window->screen();
-    if (!platform || !screen)
+    if (!connection || !screen)
         return;
-    const QPoint fromOrigin = clientPosition - screen->geometry().topLeft();
-    const QPoint wanted = screen->handle()->geometry().topLeft() +
-                          QPoint(qRound(fromOrigin.x() * screen->devicePixelRatio()),
-                                 qRound(fromOrigin.y() * screen->devicePixelRatio()));
-    const QMargins frame = platform->frameMargins();
-    const QRect client = platform->geometry();
-    const QRect outer = placedWithin(QRect(wanted, client.size()).marginsAdded(frame),
-                                     screen->handle()->availableGeometry());
-    const QRect placed(outer.topLeft() + QPoint(frame.left(), frame.top()), client.size());
-    if (placed != client)
-        platform->setGeometry(placed);
+    const auto id = xcb_window_t(window->winId());
+    xcb_get_geometry_reply_t *geometry =
+        xcb_get_geometry_reply(connection, xcb_get_geometry(connection, id), nullptr);
+    xcb_translate_coordinates_reply_t *at = xcb_translate_coordinates_reply(
+        connection,
+        xcb_translate_coordinates(connection, id, geometry ? geometry->root : xcb_window_t(XCB_WINDOW_NONE), 0,
+                                  0),
+        nullptr);
+    if (geometry && at) {
+        const qreal ratio = window->devicePixelRatio();
+        const xcb_window_t root = geometry->root;
+        const QRect client(at->dst_x, at->dst_y, geometry->width, geometry->height);
+        // The frame the window manager drew, and the part of the screen windows may take,
+        // as the window manager gives them; the screen's edges bound both.
+        const QList<quint32> extents = cardinals(connection, id, "_NET_FRAME_EXTENTS", 4);
+        const QMargins frame = extents.isEmpty()
+                                   ? QMargins()
+                                   : QMargins(int(extents[0]), int(extents[2]),
+                                              int(extents[1]), int(extents[3]));
+        xcb_get_geometry_reply_t *rootGeometry =
+            xcb_get_geometry_reply(connection, xcb_get_geometry(connection, root), nullptr);
+        QRect available = native(screen->geometry(), ratio);
+        if (rootGeometry)
+            available &= QRect(0, 0, rootGeometry->width, rootGeometry->height);
+        std::free(rootGeometry);
+        if (const QList<quint32> area = cardinals(connection, root, "_NET_WORKAREA", 4);
+            !area.isEmpty())
+            available &= QRect(int(area[0]), int(area[1]), int(area[2]), int(area[3]));
+        const QPoint fromOrigin = clientPosition - screen->geometry().topLeft();
+        const QPoint wanted = native(screen->geometry(), ratio).topLeft() +
+                              QPoint(int(std::lround(fromOrigin.x() * ratio)),
+                                     int(std::lround(fromOrigin.y() * ratio)));
+        const QRect outer =
+            placedWithin(QRect(wanted, client.size()).marginsAdded(frame), available);
+        const QPoint placed = outer.topLeft() + QPoint(frame.left(), frame.top());
+        if (placed != client.topLeft()) {
+            // Qt asks for static gravity, so the window manager puts the client area there.
+            const std::uint32_t values[] = {std::uint32_t(placed.x()), std::uint32_t(placed.y())};
+            xcb_configure_window(connection, id, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y,
+                                 values);
+            xcb_flush(connection);
+        }
+    }
+    std::free(at);
+    std::free(geometry);
 }
+
+void addWindowState(QWindow *window, const char *state)
+{
+    xcb_connection_t *connection = x11Connection();
+    if (!connection)
+        return;
+    const xcb_atom_t property = atom(connection, "_NET_WM_STATE");
+    const xcb_atom_t value = atom(connection, state);
+    if (property == XCB_ATOM_NONE || value == XCB_ATOM_NONE)
+        return;
+    xcb_change_property(connection, XCB_PROP_MODE_APPEND, xcb_window_t(window->winId()),
+                        property, XCB_ATOM_ATOM, 32, 1, &value);
+    xcb_flush(connection);
+}
+
+#else
+
+void placeOnScreen(QWindow *, QPoint) {}
+void addWindowState(QWindow *, const char *) {}
+
+#endif

@@ -55,9 +55,11 @@ deb="$work/deb/quandrel_${version}_$(dpkg --print-architecture).deb"
 [[ -f "$deb" ]] || fail "no $deb"
 [[ $(dpkg-deb -f "$deb" Version) == "$version" ]] || fail "package version"
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in "fonts-liberation2 | fonts-liberation" "qt6-base-abi (= " libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
+for dep in "fonts-liberation2 | fonts-liberation" libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
   [[ "$depends" == *"$dep"* ]] || fail "package does not depend on $dep: $depends"
 done
+# Only Qt's public interface: the package takes any Qt 6 release of the same major version.
+[[ "$depends" != *qt6-base-abi* ]] || fail "package binds itself to one Qt release: $depends"
 recommends=$(dpkg-deb -f "$deb" Recommends)
 for dep in qt6-translations-l10n "fonts-wqy-microhei | fonts-noto-cjk"; do
   [[ "$recommends" == *"$dep"* ]] || fail "package does not recommend $dep: $recommends"

@@ -86,6 +86,7 @@ class OrcaSession:
         self._entry = None
         self._mark = 0
         self._ready = False
+        self._presses = 0         # mouse presses Orca has handled in full
 
     # ---- life cycle -------------------------------------------------------
 
@@ -189,9 +190,20 @@ class OrcaSession:
     def type_text(self, text, delay_ms=30):
         self._run(["xdotool", "type", "--delay", str(delay_ms), "--", text])
 
-    def click(self, x, y):
-        """A click of the real pointer at (x, y) on the screen."""
-        self._run(["xdotool", "mousemove", str(x), str(y), "click", "1"])
+    def click(self, x, y, timeout=10.0):
+        """A click of the real pointer at (x, y) on the screen, held until Orca has handled
+        the press, as a hand holds a button for a moment. Orca reads what has the focus as
+        it handles a press, and speaks it only where the press changed the window: a click
+        released before Orca comes to the press would be heard as though it had found the
+        click's results there already."""
+        self._read()
+        presses = self._presses
+        self._run(["xdotool", "mousemove", str(x), str(y), "mousedown", "1"])
+        try:
+            self._wait(lambda: self._read() or self._presses > presses, timeout,
+                       "Orca to take in the press")
+        finally:
+            self._run(["xdotool", "mouseup", "1"])
 
     # ---- speech -----------------------------------------------------------
 
@@ -354,6 +366,8 @@ class OrcaSession:
             return
         if _READY in entry:
             self._ready = True
+        if entry.startswith("^^^^^ PROCESS OBJECT EVENT mouse:button:1p"):
+            self._presses += 1
         m = _SPEECH.search(entry)
         if m:
             self.speech.append(m.group(1))

@@ -134,8 +134,8 @@ void TestMainWindow::tabOrder()
 
 void TestMainWindow::rolls_data()
 {
-    // Actions: "cN" clicks the die button with index N, "eN" and "kN" press Enter and keypad
-    // Enter on it, "pN" presses it as assistive technology does, "all" clicks Roll All, "rN"
+    // Actions: "cN" clicks the die button with index N, "oN" presses it and lets go off it,
+    // "eN" and "kN" press Enter and keypad Enter on it, "pN" presses it as assistive technology does, "all" clicks Roll All, "rN"
     // asks for index N to be rolled. Then the captions shown, the draws taken and what a
     // screen reader was told. A click that gives a die the focus tells nothing: the screen
     // reader speaks the newly focused die, its result in its name.
@@ -169,6 +169,7 @@ void TestMainWindow::rolls_data()
     QTest::newRow("Roll All greatest: d10 shows 10") << "all" << QList<float>(8, top) << "4 6 8 10 12 20 90 100" << 8 << QStringList{"d4: 4, d6: 6, d8: 8, d10: 10, d12: 12, d20: 20, percentile: 90, d100: 100"};
     QTest::newRow("Roll All gives draw k to the k-th die") << "all" << QList{0.0f, top, 0.0f, top, 0.0f, top, 0.0f, top} << "1 6 1 10 1 20 00 100" << 8 << QStringList{"d4: 1, d6: 6, d8: 1, d10: 10, d12: 1, d20: 20, percentile: 00, d100: 100"};
     QTest::newRow("a roll after Roll All changes its button only") << "all e5" << least + QList{top} << "1 1 1 1 1 20 00 1" << 9 << QStringList{leastAll, "twenty-sided die: 20"};
+    QTest::newRow("a press released off the die does nothing") << "o2" << QList<float>() << initialCaptions << 0 << QStringList();
     QTest::newRow("an index without a die does nothing") << "r-1 r6 r7 r10 r32767" << QList<float>() << initialCaptions << 0 << QStringList();
     // clang-format on
 }
@@ -196,6 +197,10 @@ void TestMainWindow::rolls()
         } else if (action.startsWith('c')) {
             QTest::mouseClick(button, Qt::LeftButton);
             QCOMPARE(QApplication::focusWidget(), button); // the focus follows the click
+        } else if (action.startsWith('o')) {
+            QTest::mousePress(button, Qt::LeftButton);
+            QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(-4, -4));
+            QCOMPARE(QApplication::focusWidget(), window.dieButton(0)); // where it was
         } else if (action.startsWith('p')) {
             const std::size_t before = source.taken();
             QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(button);

@@ -112,6 +112,7 @@ void TestStartup::platform_data()
     QTest::newRow("-display without a display names none") << L{"-display"} << L{} << "" << false << "-display";
     QTest::newRow("-platform is Qt's to read") << L{"-platform", "offscreen"} << L{} << "" << true << "-platform offscreen";
     QTest::newRow("-platform=VALUE is read as two words") << L{"-platform=offscreen"} << L{} << "" << true << "-platform offscreen";
+    QTest::newRow("--platform=VALUE too") << L{"--platform=offscreen"} << L{"DISPLAY=:0"} << "" << true << "--platform offscreen";
     QTest::newRow("QT_QPA_PLATFORM stays") << L{} << L{"QT_QPA_PLATFORM=offscreen", "DISPLAY=:0"} << "offscreen" << true << "";
     QTest::newRow("other options pass as they are") << L{"-style=windows", "-stylesheet", "a.qss"} << L{"DISPLAY=:0"} << "xcb" << true << "-style=windows -stylesheet a.qss";
     // clang-format on

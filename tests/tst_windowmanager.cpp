@@ -190,7 +190,7 @@ void TestWindowManager::aboutWhollyOnScreen()
 void TestWindowManager::aboutMovesAsDragged()
 {
     // The fixed place holds as the window opens; from then on it stays where the user
-    // drags it, the first drag as every other.
+    // drags it, the first drag as every other, whatever covers it.
     MainWindow main(m_source);
     AboutDialog *about = openAbout(main);
     QVERIFY(about);
@@ -202,6 +202,15 @@ void TestWindowManager::aboutMovesAsDragged()
         QTest::qWait(300);
         QCOMPARE(frameOf(about), before.translated(by));
     }
+    // Covered by another window and uncovered again, it stays where it was dragged.
+    const QRect dragged = frameOf(about);
+    QWidget cover;
+    cover.setGeometry(about->screen()->availableGeometry());
+    cover.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&cover));
+    cover.close();
+    QTest::qWait(300);
+    QCOMPARE(frameOf(about), dragged);
 }
 
 void TestWindowManager::buttonRaisesAndActivates_data()

@@ -6,41 +6,36 @@
 # at the desktop's scale SCALE, in the desktop's dark colour scheme where DARK is "dark":
 #   session.sh DESKTOP WIDTHxHEIGHT SCALE light|dark TEST [ARGS...]
 # DESKTOP is an X11 window manager (openbox, xfce, mutter-x11, kwin-x11) or a Wayland
-# compositor drawing into the X screen (weston, mutter, kwin). Each session has its own D-Bus
-# session bus, home and settings; GNOME's Wayland session has the desktop's settings portal.
+# compositor drawing into the X screen (weston, mutter, kwin). Each session has its own X
+# screen (xvfb-run), D-Bus session bus (dbus-run-session), home and settings; GNOME's Wayland
+# session has the desktop's settings portal.
 # TEST runs on the session's own platform (xcb or wayland) with QUANDREL_DESKTOP, and
 # QUANDREL_DARK=1 where the desktop asks for dark.
 set -euo pipefail
 desktop=$1 size=$2 scale=$3 scheme=$4
-shift 4
-runtime=$(mktemp -d)
-chmod 700 "$runtime"
-pids=()
-trap 'kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$runtime"' EXIT
-fail() { tail -n 20 "$runtime"/*.log; echo "session.sh: $*"; exit 1; }
-# Waits up to five seconds for a command to succeed.
-await() { for _ in $(seq 250); do "$@" >/dev/null 2>&1 && return; sleep 0.02; done; fail "no $*"; }
 
-exec 3>"$runtime/display"
-Xvfb -displayfd 3 -screen 0 "${size}x24" -dpi 96 -nolisten tcp -noreset >"$runtime/xvfb.log" 2>&1 &
-pids+=($!)
-await test -s "$runtime/display"
-export DISPLAY=:$(head -n 1 "$runtime/display")
-export XDG_RUNTIME_DIR=$runtime HOME=$runtime XDG_CONFIG_HOME=$runtime/config
-mkdir -p "$XDG_CONFIG_HOME" "$runtime/services"
-case $desktop in
-  mutter*) export XDG_CURRENT_DESKTOP=GNOME ;;
-  kwin*) export XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5 ;;
-  xfce) export XDG_CURRENT_DESKTOP=XFCE ;;
-esac
-
-# The session bus, starting only the services this desktop has.
-services=(ca.desrt.dconf org.xfce.Xfconf)
-[[ $desktop == mutter ]] && services+=(org.freedesktop.portal.Desktop org.freedesktop.impl.portal.desktop.gtk)
-for service in "${services[@]}"; do
-  ln -s "/usr/share/dbus-1/services/$service.service" "$runtime/services/"
-done
-cat >"$runtime/bus.conf" <<EOF
+# First the session's home, settings and bus configuration, then this script again inside
+# a virtual X screen and a session bus of its own.
+if [[ -z ${QUANDREL_SESSION:-} ]]; then
+  runtime=$(mktemp -d)
+  chmod 700 "$runtime"
+  trap 'rm -rf "$runtime"' EXIT
+  export QUANDREL_SESSION=$runtime XDG_RUNTIME_DIR=$runtime HOME=$runtime
+  export XDG_CONFIG_HOME=$runtime/config
+  mkdir -p "$XDG_CONFIG_HOME" "$runtime/services"
+  case $desktop in
+    mutter*) export XDG_CURRENT_DESKTOP=GNOME ;;
+    kwin*) export XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5 ;;
+    xfce) export XDG_CURRENT_DESKTOP=XFCE ;;
+  esac
+  # The session bus starts only the services this desktop has.
+  services=(ca.desrt.dconf org.xfce.Xfconf)
+  [[ $desktop == mutter ]] &&
+    services+=(org.freedesktop.portal.Desktop org.freedesktop.impl.portal.desktop.gtk)
+  for service in "${services[@]}"; do
+    ln -s "/usr/share/dbus-1/services/$service.service" "$runtime/services/"
+  done
+  cat >"$runtime/bus.conf" <<EOF
 <busconfig>
   <type>session</type>
   <listen>unix:dir=$runtime</listen>
@@ -50,12 +45,18 @@ cat >"$runtime/bus.conf" <<EOF
   </policy>
 </busconfig>
 EOF
-exec 4>"$runtime/bus"
-dbus-daemon --config-file="$runtime/bus.conf" --nofork --print-address=4 >"$runtime/bus.log" 2>&1 &
-pids+=($!)
-await test -s "$runtime/bus"
-DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$runtime/bus")
-export DBUS_SESSION_BUS_ADDRESS
+  status=0
+  xvfb-run -a -s "-screen 0 ${size}x24 -dpi 96 -nolisten tcp" \
+    dbus-run-session --config-file="$runtime/bus.conf" -- bash "$0" "$@" || status=$?
+  exit $status
+fi
+shift 4
+runtime=$QUANDREL_SESSION
+pids=()
+trap 'kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null' EXIT
+fail() { tail -n 20 "$runtime"/*.log; echo "session.sh: $*"; exit 1; }
+# Waits up to five seconds for a command to succeed.
+await() { for _ in $(seq 250); do "$@" >/dev/null 2>&1 && return; sleep 0.02; done; fail "no $*"; }
 
 # The desktop's colour scheme and scale, then its window manager or compositor.
 wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window; }

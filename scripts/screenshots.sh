@@ -6,7 +6,8 @@
 #   scripts/screenshots.sh [PROGRAM]     (default: a fresh debug build)
 # They go to docs/screenshots/, for the README.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+self=$(realpath "$0")
+cd "$(dirname "$self")/.."
 scripts/deps.sh build screenshots
 program=${1:-}
 if [[ -z "$program" ]]; then
@@ -17,12 +18,11 @@ fi
 out=docs/screenshots
 mkdir -p "$out"
 
-display=:$((500 + RANDOM % 400))
-Xvfb "$display" -screen 0 1024x768x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-for _ in $(seq 50); do [[ -e /tmp/.X11-unix/X${display#:} ]] && break; sleep 0.1; done
-export DISPLAY=$display
+# Again, on a virtual X display of its own.
+if [[ -z ${QUANDREL_SCREENSHOTS:-} ]]; then
+  exec env QUANDREL_SCREENSHOTS=1 xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96 -nolisten tcp" \
+    "$self" "$program"
+fi
 
 # shot FILE TITLE [X Y]: starts the program, clicks at (X, Y) on the main window when given,
 # and saves the window titled TITLE.

@@ -8,7 +8,7 @@
 #include "app/picturebutton.h"
 #include "multiroller/multirollerwindow.h"
 #include "statroller/statrollerwindow.h"
-#include "ui/accessiblenames.h"
+#include "ui/accessibility.h"
 #include "ui/announcer.h"
 #include "ui/designwindow.h"
 #include "ui/fonts.h"
@@ -60,7 +60,7 @@ MainWindow::MainWindow(dice::Source &source, QWidget *parent)
         button->setGeometry(twips::rect(d.left, dieTop, d.width, dieHeight));
         button->setFont(dieFont);
         // Named by its kind and what it shows: "four-sided die: 4".
-        accessiblenames::follow(button, dieAndFace(d.kind, QStringLiteral("%1")));
+        accessibility::nameAfterCaption(button, dieAndFace(d.kind, QStringLiteral("%1")));
         button->setAccessibleDescription(tr("a click rolls it"));
         const short index = d.index;
         connect(button, &QPushButton::clicked, this, [this, index] { rollDie(index); });

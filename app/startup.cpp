@@ -3,12 +3,12 @@
 
 #include "app/startup.h"
 
-#include "app/accessibility.h"
 #include "app/colourscheme.h"
 #include "app/programstyle.h"
 #include "app/xsettings.h"
 #include "app/version.h"
 #include "translations/translations.h"
+#include "ui/accessibility.h"
 #include "ui/assets.h"
 #include "ui/fonts.h"
 
@@ -169,5 +169,5 @@ void setUpProgram(const StartOptions &options)
         qApp->installEventFilter(guard);
     }
     guard->keepCurrent();
-    installAccessibleWindows();
+    accessibility::install();
 }

@@ -3,7 +3,6 @@
 
 #include "multiroller/multirollerwindow.h"
 
-#include "multiroller/accessiblelineedit.h"
 #include "multiroller/countbox.h"
 #include "ui/announcer.h"
 #include "ui/designwindow.h"
@@ -64,7 +63,6 @@ QString asciiDigits(const QString &text)
 MultiRollerWindow::MultiRollerWindow(dice::Source &source, QWidget *parent)
     : QWidget(parent), m_source(source)
 {
-    installAccessibleLineEdits();
     // "Muliple" is the window's title as its players know it, not a typo to mend.
     setUpDesignWindow(this, "ADDice", tr("Muliple Dice Roller"), clientWidth, clientHeight);
 

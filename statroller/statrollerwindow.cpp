@@ -3,7 +3,7 @@
 
 #include "statroller/statrollerwindow.h"
 
-#include "ui/accessiblenames.h"
+#include "ui/accessibility.h"
 #include "ui/announcer.h"
 #include "ui/designwindow.h"
 #include "ui/devicepixels.h"
@@ -83,9 +83,10 @@ StatRollerWindow::StatRollerWindow(dice::Source &source, QWidget *parent)
         for (int j = 0; j < statroller::facesPerRow; ++j) {
             QLabel *label = makeLabel(initialFaces[j], labelFont, this);
             label->setObjectName(QStringLiteral("R%1_%2").arg(row + 1).arg(j));
-            accessiblenames::follow(label, tr("row %1, die %2: %3")
-                                               .arg(QString::number(row + 1),
-                                                    QString::number(j + 1), QStringLiteral("%1")));
+            accessibility::nameAfterCaption(
+                label,
+                tr("row %1, die %2: %3")
+                    .arg(QString::number(row + 1), QString::number(j + 1), QStringLiteral("%1")));
             label->setAccessibleDescription(tr("one of the row's four dice"));
             label->setGeometry(twips::rect(faceLeft + facePitch * j, labelTop + rowOffset(row),
                                            faceWidth, labelHeight));
@@ -95,7 +96,7 @@ StatRollerWindow::StatRollerWindow(dice::Source &source, QWidget *parent)
     for (int row = 0; row < statroller::rows; ++row) {
         QLabel *label = makeLabel(initialTotal, labelFont, this);
         label->setObjectName(QStringLiteral("T%1").arg(row));
-        accessiblenames::follow(
+        accessibility::nameAfterCaption(
             label, tr("row %1 total: %2").arg(QString::number(row + 1), QStringLiteral("%1")));
         label->setAccessibleDescription(tr("the sum of the row's three highest dice"));
         label->setGeometry(

@@ -81,22 +81,8 @@ public:
     }
 };
 
-QAccessibleInterface *factory(const QString &, QObject *object)
-{
-    if (auto *area = dynamic_cast<StatusArea *>(object))
-        return new QAccessibleWidget(area, QAccessible::StatusBar);
-    auto *widget = qobject_cast<QWidget *>(object);
-    if (widget && dynamic_cast<StatusArea *>(widget->parentWidget()))
-        return new AccessibleNotice(widget);
-    return nullptr;
-}
-
 StatusArea *statusAreaOf(QWidget *window)
 {
-    // Installed once the application runs, so that it comes before Qt's own factories.
-    static bool installed = false;
-    if (!std::exchange(installed, true))
-        QAccessible::installFactory(factory);
     for (QObject *child : window->children())
         if (auto *area = dynamic_cast<StatusArea *>(child))
             return area;
@@ -105,6 +91,20 @@ StatusArea *statusAreaOf(QWidget *window)
 
 } // namespace
 #endif
+
+QAccessibleInterface *accessibleInterface(QObject *object)
+{
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    if (auto *area = dynamic_cast<StatusArea *>(object))
+        return new QAccessibleWidget(area, QAccessible::StatusBar);
+    auto *widget = qobject_cast<QWidget *>(object);
+    if (widget && dynamic_cast<StatusArea *>(widget->parentWidget()))
+        return new AccessibleNotice(widget);
+#else
+    Q_UNUSED(object);
+#endif
+    return nullptr;
+}
 
 bool listening()
 {

@@ -8,11 +8,17 @@
 
 #include <concepts>
 
+class QAccessibleInterface;
+class QObject;
 class QWidget;
 
 // Has the screen reader speak a short message, such as the result of a roll, without moving
 // the keyboard focus. Draws nothing, and does nothing while no assistive technology listens.
 namespace announcer {
+
+// The accessible interface of an object the announcer made, or nullptr for any other; the
+// program's accessibility factory asks it first.
+QAccessibleInterface *accessibleInterface(QObject *object);
 
 // Whether an assistive technology listens.
 bool listening();

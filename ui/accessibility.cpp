@@ -1,16 +1,91 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Quandrel developers
 
-#include "multiroller/accessiblelineedit.h"
+#include "ui/accessibility.h"
 
+#include "ui/announcer.h"
+
+#include <QAbstractButton>
 #include <QAccessibleWidget>
+#include <QDialog>
 #include <QLineEdit>
 #include <QTextBoundaryFinder>
+#include <QWindow>
 
 #include <utility>
 
+namespace accessibility {
+
 namespace {
 
+constexpr char patternProperty[] = "accessibleNamePattern";
+
+// A top-level window whose active state is its platform window's. As the active window
+// changes, assistive technology asks each window whether it is active before the widgets
+// know: the platform window answers right, so that the old window is told inactive and the
+// new one active, and a screen reader does not speak the new window's focus twice.
+class AccessibleWindow final : public QAccessibleWidget
+{
+public:
+    AccessibleWindow(QWidget *window, QAccessible::Role role) : QAccessibleWidget(window, role) {}
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (const QWindow *window = widget()->windowHandle())
+            state.active = window->isActive();
+        return state;
+    }
+};
+
+// The caption `control` shows.
+QString captionOf(const QWidget *control)
+{
+    const QVariant own = control->property("caption");
+    return own.isValid() ? own.toString() : control->property("text").toString();
+}
+
+// A label or push button named after its caption. A button keeps its press action and its
+// pressed state.
+class CaptionNamed final : public QAccessibleWidget
+{
+public:
+    CaptionNamed(QWidget *control, QAccessible::Role role) : QAccessibleWidget(control, role) {}
+
+    QString text(QAccessible::Text which) const override
+    {
+        if (which != QAccessible::Name)
+            return QAccessibleWidget::text(which);
+        return widget()->property(patternProperty).toString().arg(captionOf(widget()));
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (const auto *button = qobject_cast<QAbstractButton *>(widget()))
+            state.pressed = button->isDown();
+        return state;
+    }
+
+    QStringList actionNames() const override
+    {
+        if (!qobject_cast<QAbstractButton *>(widget()))
+            return QAccessibleWidget::actionNames();
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString &action) override
+    {
+        auto *button = qobject_cast<QAbstractButton *>(widget());
+        if (button && action == pressAction())
+            button->animateClick();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+// A line edit, made of its public calls. Its text is read as Qt's own line edit interface
+// reads it.
 class AccessibleLineEdit final : public QAccessibleWidget,
                                  public QAccessibleTextInterface,
                                  public QAccessibleEditableTextInterface
@@ -97,10 +172,17 @@ public:
     }
     QString attributes(int, int *start, int *end) const override
     {
+        // A line edit has no attributes: one run covers the whole text. (Qt's own line edit
+        // answers an empty run at the offset asked, and a screen reader that joins the runs
+        // drops the last character of what it speaks: "# of Roll".)
         *start = 0;
         *end = characterCount();
         return {};
     }
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+    // Qt 6.4's pieces of text around an offset, asked for the word at the start of a text
+    // that begins with no letter ("# of Rolls"), never return. Here a piece is what lies
+    // between the boundaries on either side of the offset.
     QString textAtOffset(int offset, QAccessible::TextBoundaryType type, int *start,
                          int *end) const override
     {
@@ -158,6 +240,7 @@ public:
         *start = *end = -1;
         return {};
     }
+#endif
 
     // The editable text interface.
     void deleteText(int start, int end) override
@@ -174,21 +257,53 @@ public:
     }
 
 private:
-    QLineEdit *edit() const { return static_cast<QLineEdit *>(widget()); }
+    QLineEdit *edit() const
+    {
+        return static_cast<QLineEdit *>(widget());
+    }
 };
 
 QAccessibleInterface *factory(const QString &, QObject *object)
 {
-    if (auto *edit = qobject_cast<QLineEdit *>(object))
+    if (QAccessibleInterface *notice = announcer::accessibleInterface(object))
+        return notice;
+    auto *widget = qobject_cast<QWidget *>(object);
+    if (!widget)
+        return nullptr;
+    if (widget->property(patternProperty).isValid())
+        return new CaptionNamed(widget, qobject_cast<QAbstractButton *>(widget)
+                                            ? QAccessible::Button
+                                            : QAccessible::StaticText);
+    if (auto *edit = qobject_cast<QLineEdit *>(widget))
         return new AccessibleLineEdit(edit);
+    // Every top-level window has the role of a window, and every dialog that of a dialog,
+    // whatever its class is called. Popups and tool tips keep their own roles.
+    if (!widget->isWindow())
+        return nullptr;
+    if (qobject_cast<QDialog *>(widget))
+        return new AccessibleWindow(widget, QAccessible::Dialog);
+    if (widget->windowType() == Qt::Window)
+        return new AccessibleWindow(widget, QAccessible::Window);
     return nullptr;
 }
 
 } // namespace
 
-void installAccessibleLineEdits()
+void install()
 {
     static bool installed = false;
     if (!std::exchange(installed, true))
         QAccessible::installFactory(factory);
 }
+
+void nameAfterCaption(QWidget *control, const QString &pattern)
+{
+    control->setProperty(patternProperty, pattern);
+    // An interface made for the control before, as its caption was set while assistive
+    // technology listened, gives way to one that follows the caption.
+    if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(control);
+        made && !dynamic_cast<CaptionNamed *>(made))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+}
+
+} // namespace accessibility

@@ -329,8 +329,9 @@ void TestMultiRoller::interaction_data()
     // menu), "click:end" and "click:start" (a click near its end or its start). In the die
     // box: "downN" (Down N times), "dieall" (Ctrl+A), "die:TEXT". Then "enter" (Return and
     // keypad Enter in both fields), "return" (Return on Roll) and "roll" (a click on Roll).
-    // After them: the die box's position and text, the count text, the total, the draws
-    // taken, what a screen reader heard, and whether the count box's menu offers Undo and
+    // "ax-insert:N:TEXT", "ax-delete:N:M" and "ax-set:TEXT" edit the count box through its
+    // accessible interface. After them: the die box's position and text, the count text, the total,
+    // the draws taken, what a screen reader heard, and whether the count box's menu offers Undo and
     // Redo. Dice draw `draws`, then 0.5 (a six-sided die shows 4).
     QTest::addColumn<QList<float>>("draws");
     QTest::addColumn<QString>("steps");
@@ -372,6 +373,11 @@ void TestMultiRoller::interaction_data()
     QTest::newRow("with no room a paste adds nothing") << none << "paste:98765 paste:98765" << "-1 DIE" << "987" << "TOTAL" << 0 << QStringList{three, three} << true << false;
     QTest::newRow("an emoji pasted fits whole") << none << "paste:98765 bs paste:" + grin + grin << "-1 DIE" << "98" + grin << "TOTAL" << 0 << QStringList{three, three} << true << false;
     QTest::newRow("undo takes back the cut paste") << none << "paste:98765 bs paste:" + grin + grin + " ^Z" << "-1 DIE" << "98" << "TOTAL" << 0 << QStringList{three, three} << true << true;
+    // edits through assistive technology, as AT-SPI makes them: the same limit, steps and words
+    QTest::newRow("an insertion is cut to fit") << none << "ax-insert:0:123456789" << "-1 DIE" << "123" << "TOTAL" << 0 << QStringList{three} << true << false;
+    QTest::newRow("an insertion before a count likewise") << none << "type:5 ax-insert:0:123456789" << "-1 DIE" << "125" << "TOTAL" << 0 << QStringList{three} << true << false;
+    QTest::newRow("setting the whole text likewise, one step") << none << "type:12 ax-set:32767 ^Z" << "-1 DIE" << "12" << "TOTAL" << 0 << QStringList{three} << true << true;
+    QTest::newRow("a deletion is one step") << none << "type:123 ax-delete:0:2 ^Z" << "-1 DIE" << "123" << "TOTAL" << 0 << silent << true << true;
     // a click into the count box
     QTest::newRow("a click into the placeholder selects it") << QList<float>(7, 0.0f) << "click:end type:7 down1 roll" << "0 Die 4" << "7" << "7" << 7 << QStringList{"7 four-sided dice: total 7"} << true << false;
     QTest::newRow("once typed, a click places the caret") << none << "click:end type:7 click:start type:1" << "-1 DIE" << "17" << "TOTAL" << 0 << silent << true << false;
@@ -453,6 +459,16 @@ void TestMultiRoller::interaction()
         } else if (step.startsWith("paste:")) {
             QApplication::clipboard()->setText(arg);
             QTest::keyClick(into(box), Qt::Key_V, Qt::ControlModifier);
+        } else if (step.startsWith("ax-")) {
+            QAccessibleEditableTextInterface *edit =
+                QAccessible::queryAccessibleInterface(box)->editableTextInterface();
+            const int from = arg.section(':', 0, 0).toInt();
+            if (step.startsWith("ax-insert:"))
+                edit->insertText(from, arg.section(':', 1));
+            else if (step.startsWith("ax-delete:"))
+                edit->deleteText(from, arg.section(':', 1).toInt());
+            else // as AT-SPI's SetTextContents does
+                edit->replaceText(0, int(box->text().size()), arg);
         } else if (step.startsWith("at:")) {
             into(box)->setCursorPosition(arg.toInt());
         } else if (step.startsWith("menu:")) {

@@ -12,6 +12,7 @@
 #include <QTextBoundaryFinder>
 #include <QWindow>
 
+#include <algorithm>
 #include <utility>
 
 namespace accessibility {
@@ -85,7 +86,12 @@ public:
 };
 
 // A line edit, made of its public calls. Its text is read as Qt's own line edit interface
-// reads it.
+// reads it. An edit through assistive technology, whether it inserts, deletes, replaces,
+// cuts or pastes, goes in as the user's own: the range is selected and replaced, as typing
+// over a selection does, so that the line edit's editing rules apply to it as to typing
+// (the count box's limit, its undo steps and its spoken refusal; the die box's kind dropped
+// once its text is edited). Qt's own interface sets the whole text instead, which a line
+// edit takes as the program's text.
 class AccessibleLineEdit final : public QAccessibleWidget,
                                  public QAccessibleTextInterface,
                                  public QAccessibleEditableTextInterface
@@ -242,18 +248,24 @@ public:
     }
 #endif
 
-    // The editable text interface.
+    // The editable text interface: cutting is deleting, pasting is inserting.
     void deleteText(int start, int end) override
     {
-        edit()->setText(edit()->text().remove(start, end - start));
+        replaceText(start, end, {});
     }
     void insertText(int offset, const QString &text) override
     {
-        edit()->setText(edit()->text().insert(offset, text));
+        replaceText(offset, offset, text);
     }
     void replaceText(int start, int end, const QString &text) override
     {
-        edit()->setText(edit()->text().replace(start, end - start, text));
+        QLineEdit *line = edit();
+        if (line->isReadOnly())
+            return;
+        const int size = int(line->text().size());
+        start = std::clamp(start, 0, size);
+        line->setSelection(start, std::clamp(end, start, size) - start);
+        line->insert(text);
     }
 
 private:

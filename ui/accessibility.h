@@ -8,9 +8,10 @@ class QWidget;
 
 // What assistive technology is told about the program's controls, through one accessibility
 // factory for the whole program: the top-level windows as windows and dialogs, labels and
-// buttons named after their captions, the announcer's notices, and every line edit. It sits
-// in ui/ because every window and the announcer rely on it, and start-up installs it once,
-// so that what answers for a control never depends on which window opened first.
+// buttons named after their captions, the announcer's notices, and every line edit, whose
+// edits through assistive technology go in as the user's own. It sits in ui/ because every
+// window and the announcer rely on it, and start-up installs it once, so that what answers
+// for a control never depends on which window opened first.
 namespace accessibility {
 
 // Installs the program's accessibility factory. Call once the application exists, before

@@ -271,6 +271,15 @@ def multiroller(session, program):
         # Typing is held to three characters.
         set_count(p, count, "12345")
         check(p.text_of(count) == "123", f"typed 12345, shows {p.text_of(count)!r}")
+        # So are edits through AT-SPI, each one step of undo.
+        edit = count.queryEditableText()
+        for call, want in [(lambda: edit.setTextContents("32767"), "327"),
+                           (lambda: edit.deleteText(0, 2), "7"),
+                           (lambda: edit.insertText(0, "123456789", 9), "127")]:
+            call()
+            expect(lambda: p.text_of(count), want, "count box after an edit through AT-SPI")
+        p.key("ctrl+z")
+        expect(lambda: p.text_of(count), "7", "undo of an insertion through AT-SPI")
 
         # Typing into the die box drops the selection: Roll then rolls nothing.
         before = total.name

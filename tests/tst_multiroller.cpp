@@ -319,6 +319,13 @@ void TestMultiRoller::countBoxText()
     QCOMPARE(QList<int>({from, to}), QList<int>({start, end}));
     text->attributes(offset, &from, &to);
     QCOMPARE(QList<int>({from, to}), QList<int>({0, 10}));
+    // The character's rectangle is where it is drawn: a quarter into it is before it, three
+    // quarters into it after it.
+    const QRect r = text->characterRect(offset);
+    if (offset < 10)
+        for (const auto &[x, at] : {std::pair(r.left() + r.width() / 4, offset),
+                                    std::pair(r.left() + r.width() * 3 / 4, offset + 1)})
+            QCOMPARE(text->offsetAtPoint(QPoint(x, r.center().y())), at);
 }
 
 void TestMultiRoller::interaction_data()

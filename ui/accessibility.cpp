@@ -9,6 +9,8 @@
 #include <QAccessibleWidget>
 #include <QDialog>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTextBoundaryFinder>
 #include <QWindow>
 
@@ -158,10 +160,21 @@ public:
         const QString all = edit()->text();
         if (offset < 0 || offset >= all.size())
             return {};
-        // The short text is shown unscrolled, from the left of the box's contents.
+        // The short text is shown unscrolled, from where the style puts the box's contents,
+        // inside its text margins and the two pixels a line edit keeps clear before its text.
+        constexpr int textIndent = 2;
+        QStyleOptionFrame option;
+        option.initFrom(edit());
+        option.lineWidth =
+            edit()->hasFrame()
+                ? edit()->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit())
+                : 0;
+        const QRect contents = edit()
+                                   ->style()
+                                   ->subElementRect(QStyle::SE_LineEditContents, &option, edit())
+                                   .marginsRemoved(edit()->textMargins());
         const QFontMetrics metrics(edit()->font());
-        const QRect contents = edit()->contentsRect().marginsRemoved(edit()->textMargins());
-        QRect r(contents.left() + metrics.horizontalAdvance(all.left(offset)),
+        QRect r(contents.left() + textIndent + metrics.horizontalAdvance(all.left(offset)),
                 contents.top() + (contents.height() - metrics.height()) / 2,
                 metrics.horizontalAdvance(all.mid(offset, 1)), metrics.height());
         r.moveTopLeft(edit()->mapToGlobal(r.topLeft()));

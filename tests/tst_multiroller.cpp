@@ -368,6 +368,8 @@ void TestMultiRoller::interaction_data()
     QTest::newRow("full-width digits count") << none << "down2 all ime:３ roll" << "1 Die 6" << "３" << "12" << 3 << QStringList{"3 six-sided dice: total 12"} << true << false;
     QTest::newRow("Arabic-Indic digits count") << none << "down2 all ime:١٢ roll" << "1 Die 6" << "١٢" << "48" << 12 << QStringList{"12 six-sided dice: total 48"} << true << false;
     QTest::newRow("Devanagari digits count, after a sign") << none << "down2 all ime:+५ roll" << "1 Die 6" << "+५" << "20" << 5 << QStringList{"5 six-sided dice: total 20"} << true << false;
+    QTest::newRow("superscript digits are no count") << none << "down2 all ime:² roll" << "1 Die 6" << "²" << "0" << 0 << QStringList{notANumber} << true << false;
+    QTest::newRow("circled digits are no count") << none << "down2 all ime:① roll" << "1 Die 6" << "①" << "0" << 0 << QStringList{notANumber} << true << false;
     QTest::newRow("digits past the limit are refused as any") << none << "down2 all ime:１２３４ roll" << "1 Die 6" << "１２３" << "492" << 123 << QStringList{three, "123 six-sided dice: total 492"} << true << false;
     QTest::newRow("a count that is no number rolls nothing, and says so") << none << "down2 all type:abc roll" << "1 Die 6" << "abc" << "0" << 0 << QStringList{notANumber} << true << false;
     QTest::newRow("an empty count likewise") << none << "down2 all bs roll" << "1 Die 6" << "" << "0" << 0 << QStringList{notANumber} << true << false;

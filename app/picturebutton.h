@@ -8,7 +8,8 @@
 
 // A push button that shows a picture centred in the space above a one-line caption, the
 // caption centred beneath it. The button keeps its caption itself, not as its text(), so
-// that changing it sends assistive technology no name change (see accessiblenames::follow).
+// that changing it sends assistive technology no name change
+// (see accessibility::nameAfterCaption).
 // A click gives the button the keyboard focus once the click is handled, not as the mouse
 // goes down, so that a screen reader reads the button's name after what the click changed.
 class PictureButton final : public QPushButton

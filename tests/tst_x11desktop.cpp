@@ -113,7 +113,7 @@ QRect expectedAboutFrame(const QWidget *about)
 
 } // namespace
 
-class TestWindowManager : public QObject
+class TestX11Desktop : public QObject
 {
     Q_OBJECT
 
@@ -138,14 +138,14 @@ private:
     dice::MersenneSource m_source;
 };
 
-void TestWindowManager::initTestCase()
+void TestX11Desktop::initTestCase()
 {
     QVERIFY2(QGuiApplication::platformName() == QLatin1String("xcb"),
              qPrintable(QGuiApplication::platformName()));
     setUpProgram();
 }
 
-AboutDialog *TestWindowManager::openAbout(MainWindow &main)
+AboutDialog *TestX11Desktop::openAbout(MainWindow &main)
 {
     main.show();
     if (!QTest::qWaitForWindowActive(&main)) {
@@ -163,7 +163,7 @@ AboutDialog *TestWindowManager::openAbout(MainWindow &main)
     return framed ? about : nullptr;
 }
 
-void TestWindowManager::drawnAtDesktopScale()
+void TestX11Desktop::drawnAtDesktopScale()
 {
     MainWindow main(m_source);
     main.show();
@@ -171,7 +171,7 @@ void TestWindowManager::drawnAtDesktopScale()
     QCOMPARE(main.devicePixelRatio(), session::scale());
 }
 
-void TestWindowManager::aboutWhollyOnScreen()
+void TestX11Desktop::aboutWhollyOnScreen()
 {
     // At the fixed place where that leaves the whole frame on the screen; moved the least
     // distance, to end exactly at the screen's edge, where it does not. An independent
@@ -187,7 +187,7 @@ void TestWindowManager::aboutWhollyOnScreen()
     QVERIFY(!run(QStringLiteral("xprop"), {"-id", id, "WM_TRANSIENT_FOR"}).contains("window id"));
 }
 
-void TestWindowManager::aboutMovesAsDragged()
+void TestX11Desktop::aboutMovesAsDragged()
 {
     // The fixed place holds as the window opens; from then on it stays where the user
     // drags it, the first drag as every other, whatever covers it.
@@ -213,7 +213,7 @@ void TestWindowManager::aboutMovesAsDragged()
     QCOMPARE(frameOf(about), dragged);
 }
 
-void TestWindowManager::buttonRaisesAndActivates_data()
+void TestX11Desktop::buttonRaisesAndActivates_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("window");
@@ -224,7 +224,7 @@ void TestWindowManager::buttonRaisesAndActivates_data()
     // clang-format on
 }
 
-void TestWindowManager::buttonRaisesAndActivates()
+void TestX11Desktop::buttonRaisesAndActivates()
 {
     // A window opens active; once the main window is clicked to the front, covering it, the
     // window's button brings it back above the main window where it stands, with the keyboard
@@ -255,7 +255,7 @@ void TestWindowManager::buttonRaisesAndActivates()
     QCOMPARE(frameOf(opened), place);
 }
 
-void TestWindowManager::startOptions_data()
+void TestX11Desktop::startOptions_data()
 {
     // The program started with a Qt option; then a point of its main window and the colour
     // it shows there, a second after the window shows.
@@ -271,7 +271,7 @@ void TestWindowManager::startOptions_data()
         << QStringList{"-stylesheet", sheet} << true << "#00ff00";
 }
 
-void TestWindowManager::startOptions()
+void TestX11Desktop::startOptions()
 {
     QFETCH(QStringList, arguments);
     QFETCH(bool, withDisplay);
@@ -308,7 +308,7 @@ void TestWindowManager::startOptions()
     QVERIFY(program.waitForFinished(5000));
 }
 
-void TestWindowManager::windowIconSizes()
+void TestX11Desktop::windowIconSizes()
 {
     // The window icon as the X server holds it for the window manager and task bar: every
     // size, each the program icon's own pixels at that size.
@@ -350,7 +350,7 @@ int main(int argc, char *argv[])
     // The desktop's scale, read before the application exists, as the program does.
     readStartOptions(argc, argv);
     QApplication app(argc, argv);
-    TestWindowManager test;
+    TestX11Desktop test;
     return QTest::qExec(&test, argc, argv);
 }
-#include "tst_windowmanager.moc"
+#include "tst_x11desktop.moc"

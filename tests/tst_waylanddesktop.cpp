@@ -16,7 +16,7 @@
 #include <QTest>
 #include <QWindow>
 
-class TestWayland : public QObject
+class TestWaylandDesktop : public QObject
 {
     Q_OBJECT
 
@@ -29,14 +29,14 @@ private slots:
     void maximisingAboutEndsNothing();
 };
 
-void TestWayland::initTestCase()
+void TestWaylandDesktop::initTestCase()
 {
     QVERIFY2(QGuiApplication::platformName().startsWith(QLatin1String("wayland")),
              qPrintable(QGuiApplication::platformName()));
     setUpProgram();
 }
 
-void TestWayland::drawnAtOutputScale()
+void TestWaylandDesktop::drawnAtOutputScale()
 {
     // At least at the output's scale: the compositor may scale a buffer down, but one it
     // stretches is blurred.
@@ -47,7 +47,7 @@ void TestWayland::drawnAtOutputScale()
                  qPrintable(QString::number(main.devicePixelRatio())));
 }
 
-void TestWayland::buttonRaisesInPlace_data()
+void TestWaylandDesktop::buttonRaisesInPlace_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("window");
@@ -59,7 +59,7 @@ void TestWayland::buttonRaisesInPlace_data()
     // clang-format on
 }
 
-void TestWayland::buttonRaisesInPlace()
+void TestWaylandDesktop::buttonRaisesInPlace()
 {
     // Once another window has opened over it, the window's button asks the compositor to
     // activate it, which raises it, and leaves it mapped at its size: never hidden and shown
@@ -88,7 +88,7 @@ void TestWayland::buttonRaisesInPlace()
     closeWindowsBut(&main);
 }
 
-void TestWayland::maximisingAboutEndsNothing()
+void TestWaylandDesktop::maximisingAboutEndsNothing()
 {
     MainWindow main(dice::processSource());
     main.show();
@@ -120,5 +120,5 @@ void TestWayland::maximisingAboutEndsNothing()
     }));
 }
 
-QTEST_MAIN(TestWayland)
-#include "tst_wayland.moc"
+QTEST_MAIN(TestWaylandDesktop)
+#include "tst_waylanddesktop.moc"

@@ -184,4 +184,8 @@ int MultiRollerWindow::selectedPosition() const
 void MultiRollerWindow::setTotalText(const std::string &text)
 {
     m_totalLabel->setText(QString::fromStdString(text));
+    // Named for what the sum is, so that reviewing the window does not hear a bare number;
+    // until the first roll the caption says so itself.
+    m_totalLabel->setAccessibleName(
+        tr("total: %1", "the sum the window shows").arg(m_totalLabel->text()));
 }

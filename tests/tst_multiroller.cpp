@@ -512,6 +512,8 @@ void TestMultiRoller::interaction()
     QCOMPARE(window.dieBox()->count(), 7);
     QCOMPARE(box->text(), count);
     QCOMPARE(window.totalLabel()->text(), total);
+    QCOMPARE(accessibleText(window.totalLabel(), QAccessible::Name),
+             total == QLatin1String("TOTAL") ? total : QStringLiteral("total: ") + total);
     QCOMPARE(int(source.taken()), taken);
     QCOMPARE(announcements.heard, heard);
     withMenu([&](QAction *u, QAction *r) {

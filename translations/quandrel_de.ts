@@ -307,6 +307,11 @@
         <source>No dice rolled: the number of rolls is out of range</source>
         <translation>Nicht gewürfelt: Die Anzahl der Würfe ist zu groß oder zu klein</translation>
     </message>
+    <message>
+        <source>total: %1</source>
+        <comment>the sum the window shows</comment>
+        <translation>Summe: %1</translation>
+    </message>
 </context>
 <context>
     <name>StatRollerWindow</name>

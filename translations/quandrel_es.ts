@@ -307,6 +307,11 @@
         <source>No dice rolled: the number of rolls is out of range</source>
         <translation>No se ha tirado ningún dado: el número de tiradas es demasiado grande o pequeño</translation>
     </message>
+    <message>
+        <source>total: %1</source>
+        <comment>the sum the window shows</comment>
+        <translation>total: %1</translation>
+    </message>
 </context>
 <context>
     <name>StatRollerWindow</name>

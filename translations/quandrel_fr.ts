@@ -307,6 +307,11 @@
         <source>No dice rolled: the number of rolls is out of range</source>
         <translation>Aucun dé lancé&#xa0;: le nombre de lancers est trop grand ou trop petit</translation>
     </message>
+    <message>
+        <source>total: %1</source>
+        <comment>the sum the window shows</comment>
+        <translation>total&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>StatRollerWindow</name>

@@ -307,6 +307,11 @@
         <source>No dice rolled: the number of rolls is out of range</source>
         <translation>Nessun dado tirato: il numero di tiri è troppo grande o troppo piccolo</translation>
     </message>
+    <message>
+        <source>total: %1</source>
+        <comment>the sum the window shows</comment>
+        <translation>totale: %1</translation>
+    </message>
 </context>
 <context>
     <name>StatRollerWindow</name>

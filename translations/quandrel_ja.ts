@@ -300,6 +300,11 @@
         <source>No dice rolled: the number of rolls is out of range</source>
         <translation>振っていません：振る回数が範囲外です</translation>
     </message>
+    <message>
+        <source>total: %1</source>
+        <comment>the sum the window shows</comment>
+        <translation>合計：%1</translation>
+    </message>
 </context>
 <context>
     <name>StatRollerWindow</name>

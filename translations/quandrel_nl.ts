@@ -307,6 +307,11 @@
         <source>No dice rolled: the number of rolls is out of range</source>
         <translation>Niet gegooid: het aantal worpen is te groot of te klein</translation>
     </message>
+    <message>
+        <source>total: %1</source>
+        <comment>the sum the window shows</comment>
+        <translation>totaal: %1</translation>
+    </message>
 </context>
 <context>
     <name>StatRollerWindow</name>

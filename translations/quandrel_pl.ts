@@ -314,6 +314,11 @@
         <source>No dice rolled: the number of rolls is out of range</source>
         <translation>Bez rzutu: liczba rzutów jest za duża lub za mała</translation>
     </message>
+    <message>
+        <source>total: %1</source>
+        <comment>the sum the window shows</comment>
+        <translation>suma: %1</translation>
+    </message>
 </context>
 <context>
     <name>StatRollerWindow</name>

@@ -307,6 +307,11 @@
         <source>No dice rolled: the number of rolls is out of range</source>
         <translation>Nenhum dado rolado: o número de rolagens é grande ou pequeno demais</translation>
     </message>
+    <message>
+        <source>total: %1</source>
+        <comment>the sum the window shows</comment>
+        <translation>total: %1</translation>
+    </message>
 </context>
 <context>
     <name>StatRollerWindow</name>

@@ -314,6 +314,11 @@
         <source>No dice rolled: the number of rolls is out of range</source>
         <translation>Кидка не зроблено: кількість кидків поза допустимими межами</translation>
     </message>
+    <message>
+        <source>total: %1</source>
+        <comment>the sum the window shows</comment>
+        <translation>сума: %1</translation>
+    </message>
 </context>
 <context>
     <name>StatRollerWindow</name>

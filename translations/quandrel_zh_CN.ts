@@ -300,6 +300,11 @@
         <source>No dice rolled: the number of rolls is out of range</source>
         <translation>未掷骰：掷骰次数超出范围</translation>
     </message>
+    <message>
+        <source>total: %1</source>
+        <comment>the sum the window shows</comment>
+        <translation>总计：%1</translation>
+    </message>
 </context>
 <context>
     <name>StatRollerWindow</name>

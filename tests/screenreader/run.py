@@ -219,7 +219,7 @@ class Listener:
         mark = s.mark()
         heard = self.hear(["space"], r"six-sided dice", "Roll 3 six-sided dice")
         window = self.window("Muliple Dice Roller")
-        total = self.controls(window, "label")[-1].name
+        total = caption(self.controls(window, "label")[-1])
         self.expect(heard, f"3 six-sided dice: total {total}.", "the multiple roller's total")
         self.once(f"total {total}", mark, "the multiple roller's total")
         self.expect_focus(window, "Roll", "the multiple roller")
@@ -330,7 +330,7 @@ class LanguageListener(Listener):
         self.hear(["Tab"], starts(say["roll"]), "to Roll")
         mark = s.mark()
         heard = self.hear(["space"], starts(say["total"].format("")), "three six-sided dice")
-        total = self.controls(self.window(say["multi"]), "label")[-1].name
+        total = caption(self.controls(self.window(say["multi"]), "label")[-1])
         self.expect(heard, say["total"].format(total) + ".", "the multiple roller's total")
         self.once(say["total"].format(total), mark, "the multiple roller's total")
 

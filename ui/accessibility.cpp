@@ -88,12 +88,13 @@ public:
 };
 
 // A line edit, made of its public calls. Its text is read as Qt's own line edit interface
-// reads it. An edit through assistive technology, whether it inserts, deletes, replaces,
-// cuts or pastes, goes in as the user's own: the range is selected and replaced, as typing
-// over a selection does, so that the line edit's editing rules apply to it as to typing
-// (the count box's limit, its undo steps and its spoken refusal; the die box's kind dropped
-// once its text is edited). Qt's own interface sets the whole text instead, which a line
-// edit takes as the program's text.
+// reads it, but for the attribute run and, before Qt 6.5, the pieces of text around an
+// offset, which stand in for Qt 6.4's faulty ones (below). An edit through assistive
+// technology, whether it inserts, deletes, replaces, cuts or pastes, goes in as the user's
+// own: the range is selected and replaced, as typing over a selection does, so that the
+// line edit's editing rules apply to it as to typing (the count box's limit, its undo steps
+// and its spoken refusal; the die box's kind dropped once its text is edited). Qt's own
+// interface sets the whole text instead, which a line edit takes as the program's text.
 class AccessibleLineEdit final : public QAccessibleWidget,
                                  public QAccessibleTextInterface,
                                  public QAccessibleEditableTextInterface

@@ -123,6 +123,11 @@ void MainWindow::rollDie(short index)
     // and all, once the click is handled; the result is not spoken a second time.
     if (button->focusFollowsClick() && !button->hasFocus())
         return;
+    // A click that made the window active, on the die that holds its focus, has a screen
+    // reader speak the die as the focus comes back, by the name it reads: one that has not
+    // read it yet will read the result there.
+    if (button->clickFoundFocusReturned() && !accessibility::takeNameRead(button))
+        return;
     announcer::announce(this, [&] { return dieAndFace(d->kind, button->caption()); });
 }
 

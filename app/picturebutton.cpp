@@ -3,6 +3,7 @@
 
 #include "app/picturebutton.h"
 
+#include "ui/accessibility.h"
 #include "ui/assets.h"
 
 #include <QMouseEvent>
@@ -34,15 +35,27 @@ void PictureButton::setCaption(const QString &caption)
 void PictureButton::mousePressEvent(QMouseEvent *event)
 {
     m_focusFollows = event->button() == Qt::LeftButton && !hasFocus();
+    m_clicking = event->button() == Qt::LeftButton;
     QPushButton::mousePressEvent(event);
 }
 
 void PictureButton::mouseReleaseEvent(QMouseEvent *event)
 {
     QPushButton::mouseReleaseEvent(event); // a click is handled here
+    if (event->button() == Qt::LeftButton)
+        m_clicking = m_focusReturned = false;
     if (std::exchange(m_focusFollows, false) && event->button() == Qt::LeftButton && !hasFocus() &&
         rect().contains(event->position().toPoint()))
         setFocus(Qt::MouseFocusReason);
+}
+
+void PictureButton::focusInEvent(QFocusEvent *event)
+{
+    // From here, what a screen reader reads of the name is what it speaks of the button.
+    m_focusReturned = event->reason() == Qt::ActiveWindowFocusReason;
+    if (m_focusReturned)
+        accessibility::takeNameRead(this);
+    QPushButton::focusInEvent(event);
 }
 
 QRect PictureButton::captionRect() const

@@ -28,9 +28,14 @@ public:
     // Whether the click being handled will give the button the keyboard focus when it ends.
     bool focusFollowsClick() const { return m_focusFollows; }
 
+    // Whether the click being handled found the focus just come back to the button with its
+    // window, which has a screen reader speak the button by the name it reads then.
+    bool clickFoundFocusReturned() const { return m_clicking && m_focusReturned; }
+
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
@@ -42,4 +47,6 @@ private:
     QImage m_picture;            // the picture, as read for the ratio below
     qreal m_pictureRatio = 0;    // the device-pixel ratio the button last painted at
     bool m_focusFollows = false; // a click that began without the focus is under way
+    bool m_clicking = false;      // a press of the left button is under way
+    bool m_focusReturned = false; // the focus came back with the window, and no click since
 };

@@ -22,6 +22,7 @@ namespace accessibility {
 namespace {
 
 constexpr char patternProperty[] = "accessibleNamePattern";
+constexpr char readProperty[] = "accessibleNameRead"; // set as assistive technology reads it
 
 // A top-level window whose active state is its platform window's. As the active window
 // changes, assistive technology asks each window whether it is active before the widgets
@@ -59,6 +60,8 @@ public:
     {
         if (which != QAccessible::Name)
             return QAccessibleWidget::text(which);
+        if (!widget()->property(readProperty).toBool())
+            widget()->setProperty(readProperty, true);
         return widget()->property(patternProperty).toString().arg(captionOf(widget()));
     }
 
@@ -320,6 +323,14 @@ void install()
     static bool installed = false;
     if (!std::exchange(installed, true))
         QAccessible::installFactory(factory);
+}
+
+bool takeNameRead(QWidget *control)
+{
+    const bool read = control->property(readProperty).toBool();
+    if (read)
+        control->setProperty(readProperty, false);
+    return read;
 }
 
 void nameAfterCaption(QWidget *control, const QString &pattern)

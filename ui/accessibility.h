@@ -26,4 +26,8 @@ void install();
 // property; others give their text. Call in the window's constructor.
 void nameAfterCaption(QWidget *control, const QString &pattern);
 
+// Whether assistive technology has read the name of `control`, named after its caption, since
+// the last call for it: a screen reader that has read it has what the caption then said.
+bool takeNameRead(QWidget *control);
+
 } // namespace accessibility

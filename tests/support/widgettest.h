@@ -164,6 +164,9 @@ public:
         s_shown.clear();
         m_previous = QAccessible::installUpdateHandler(&record);
         platform()->setActive(true);
+        // A screen reader that starts speaks what has the focus, by its name.
+        if (QWidget *focus = QApplication::focusWidget())
+            QAccessible::queryAccessibleInterface(focus)->text(QAccessible::Name);
     }
     ~Announcements()
     {
@@ -183,6 +186,8 @@ private:
     }
     static void record(QAccessibleEvent *event)
     {
+        if (event->type() == QAccessible::Focus && event->accessibleInterface())
+            event->accessibleInterface()->text(QAccessible::Name); // spoken as it comes
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
         if (event->type() == QAccessible::Announcement)
             s_heard->append(static_cast<QAccessibleAnnouncementEvent *>(event)->message());

@@ -73,8 +73,8 @@ QList<quint32> cardinals(xcb_connection_t *connection, xcb_window_t window, cons
 QRect native(const QRect &rect, qreal ratio)
 {
     const auto px = [ratio](int v) { return int(std::lround(v * ratio)); };
-    return QRect(QPoint(px(rect.left()), px(rect.top())),
-                 QPoint(px(rect.right() + 1) - 1, px(rect.bottom() + 1) - 1));
+    return {QPoint(px(rect.left()), px(rect.top())),
+            QPoint(px(rect.right() + 1) - 1, px(rect.bottom() + 1) - 1)};
 }
 
 } // namespace

@@ -8,12 +8,12 @@
 #include <QWindow>
 
 #if QUANDREL_X11
+#include "ui/x11.h"
+
 #include <QtGui/qguiapplication_platform.h>
-#include <xcb/xcb.h>
 
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 #endif
 
 QRect placedWithin(QRect window, const QRect &available)
@@ -41,32 +41,16 @@ xcb_connection_t *x11Connection()
                                                                             : nullptr;
 }
 
-xcb_atom_t atom(xcb_connection_t *connection, const char *name)
-{
-    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, std::uint16_t(std::strlen(name)), name),
-        nullptr);
-    const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    std::free(reply);
-    return found;
-}
-
 // The first `count` 32-bit values of `property` of `window`; none where it has fewer.
 QList<quint32> cardinals(xcb_connection_t *connection, xcb_window_t window, const char *property,
                          int count)
 {
-    QList<quint32> values;
-    xcb_get_property_reply_t *reply = xcb_get_property_reply(
-        connection,
-        xcb_get_property(connection, 0, window, atom(connection, property), XCB_ATOM_CARDINAL, 0,
-                         std::uint32_t(count)),
-        nullptr);
-    if (reply && reply->format == 32 && xcb_get_property_value_length(reply) >= 4 * count) {
-        const auto *data = static_cast<const quint32 *>(xcb_get_property_value(reply));
-        values = QList<quint32>(data, data + count);
-    }
-    std::free(reply);
-    return values;
+    const qsizetype bytes = qsizetype(sizeof(quint32)) * count;
+    const QByteArray value = x11::property(connection, window, property, 32, int(bytes));
+    if (value.size() < bytes)
+        return {};
+    const auto *data = reinterpret_cast<const quint32 *>(value.constData());
+    return {data, data + count};
 }
 
 // A rectangle of device-independent pixels in device pixels, by `ratio`.
@@ -139,8 +123,8 @@ void addWindowState(QWindow *window, const char *state)
     xcb_connection_t *connection = x11Connection();
     if (!connection)
         return;
-    const xcb_atom_t property = atom(connection, "_NET_WM_STATE");
-    const xcb_atom_t value = atom(connection, state);
+    const xcb_atom_t property = x11::atom(connection, "_NET_WM_STATE");
+    const xcb_atom_t value = x11::atom(connection, state);
     if (property == XCB_ATOM_NONE || value == XCB_ATOM_NONE)
         return;
     xcb_change_property(connection, XCB_PROP_MODE_APPEND, xcb_window_t(window->winId()),

@@ -8,7 +8,7 @@
 #include <string>
 
 #if QUANDREL_X11
-#include <xcb/xcb.h>
+#include "ui/x11.h"
 #endif
 
 namespace xsettings {
@@ -121,35 +121,19 @@ std::map<std::string, int> read(const char *display)
 #if QUANDREL_X11
     int screen = 0;
     xcb_connection_t *connection = xcb_connect(display, &screen);
-    const auto intern = [connection](const std::string &name) {
-        xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
-            connection,
-            xcb_intern_atom(connection, 0, std::uint16_t(name.size()), name.data()), nullptr);
-        const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-        std::free(reply);
-        return atom;
-    };
     std::map<std::string, int> found;
     if (!xcb_connection_has_error(connection)) {
         // The settings manager owns the selection _XSETTINGS_Sn of screen n, and keeps the
         // settings in a property of that selection's window.
+        const std::string selection = "_XSETTINGS_S" + std::to_string(screen);
         xcb_get_selection_owner_reply_t *owner = xcb_get_selection_owner_reply(
             connection,
-            xcb_get_selection_owner(connection, intern("_XSETTINGS_S" + std::to_string(screen))),
+            xcb_get_selection_owner(connection, x11::atom(connection, selection.c_str())),
             nullptr);
-        const xcb_atom_t property = intern("_XSETTINGS_SETTINGS");
-        if (owner && owner->owner != XCB_WINDOW_NONE && property != XCB_ATOM_NONE) {
-            constexpr std::uint32_t longest = 1 << 16; // in units of four bytes
-            xcb_get_property_reply_t *settings = xcb_get_property_reply(
-                connection,
-                xcb_get_property(connection, 0, owner->owner, property,
-                                 XCB_GET_PROPERTY_TYPE_ANY, 0, longest),
-                nullptr);
-            if (settings && settings->format == 8)
-                found = integers(std::string_view(
-                    static_cast<const char *>(xcb_get_property_value(settings)),
-                    std::size_t(xcb_get_property_value_length(settings))));
-            std::free(settings);
+        if (owner && owner->owner != XCB_WINDOW_NONE) {
+            const QByteArray settings =
+                x11::property(connection, owner->owner, "_XSETTINGS_SETTINGS", 8, 1 << 18);
+            found = integers(std::string_view(settings.constData(), std::size_t(settings.size())));
         }
         std::free(owner);
     }

@@ -39,37 +39,28 @@ std::optional<StartOptions> readWith(const QStringList &arguments, const QString
     return readStartOptions(int(argv.size()), argv.data());
 }
 
-// An XSETTINGS property in the byte order `bigEndian` names, holding `settings`: each an
-// integer ("i"), a string ("s") or a colour ("c"), its name and its value.
-QByteArray xsettingsData(bool bigEndian, const QList<std::tuple<char, QByteArray, int>> &settings)
+// An XSETTINGS property in the byte order `bigEndian` names, holding `settings`: each its
+// type (0 integer, 1 string of `value` bytes, 2 colour), name and value.
+QByteArray xsettingsData(bool bigEndian, const QList<std::tuple<int, QByteArray, int>> &settings)
 {
-    QByteArray data;
-    const auto card = [&](quint32 value, int bytes) {
+    QByteArray data(1, char(bigEndian));
+    const auto card = [&](qsizetype value, int bytes) {
         for (int i = 0; i < bytes; ++i)
             data += char(value >> 8 * (bigEndian ? bytes - 1 - i : i));
     };
     const auto align = [&] { data += QByteArray((4 - data.size() % 4) % 4, '\0'); };
-    card(bigEndian, 1);
-    card(0, 3);
-    card(7, 4); // serial
-    card(quint32(settings.size()), 4);
+    card(0, 7); // unused, then the serial
+    card(settings.size(), 4);
     for (const auto &[type, name, value] : settings) {
-        card(type == 'i' ? 0 : type == 's' ? 1 : 2, 1);
+        card(type, 1);
         card(0, 1);
-        card(quint32(name.size()), 2);
+        card(name.size(), 2);
         data += name;
         align();
-        card(0, 4); // serial of the last change
-        if (type == 'i') {
-            card(quint32(value), 4);
-        } else if (type == 's') {
-            card(quint32(value), 4);
-            data += QByteArray(value, 'x');
-            align();
-        } else {
-            card(0, 4); // red and green, then blue and alpha
-            card(0, 4);
-        }
+        card(0, 4);                          // serial of the last change
+        card(type == 2 ? 0 : value, 4);      // the integer, the string's length, red and green
+        data += QByteArray(type == 1 ? value : type * 2, 'x'); // the string, blue and alpha
+        align();
     }
     return data;
 }
@@ -201,18 +192,18 @@ void TestStartup::desktopScale_data()
     QTest::addColumn<QByteArray>("data");
     QTest::addColumn<double>("scale");
     const QByteArray factor = "Gdk/WindowScalingFactor", dpi = "Xft/DPI";
-    const QByteArray xfce = xsettingsData(false, {{'s', "Net/ThemeName", 8}, {'c', "Gtk/Colour", 0},
-                                                  {'i', factor, 2}, {'i', dpi, 96 * 1024}});
+    const QByteArray xfce = xsettingsData(false, {{1, "Net/ThemeName", 8}, {2, "Gtk/Colour", 0},
+                                                  {0, factor, 2}, {0, dpi, 96 * 1024}});
     // clang-format off
     QTest::newRow("Xfce at 2x: DPI 96, factor 2") << xfce << 2.0;
-    QTest::newRow("the same, most significant byte first") << xsettingsData(true, {{'s', "Net/ThemeName", 8}, {'i', factor, 2}}) << 2.0;
-    QTest::newRow("GNOME at 2x: the DPI doubled too") << xsettingsData(false, {{'i', factor, 2}, {'i', dpi, 192 * 1024}}) << 0.0;
-    QTest::newRow("factor 2 over 120 dpi") << xsettingsData(false, {{'i', dpi, 120 * 1024}, {'i', factor, 2}}) << 1.6;
-    QTest::newRow("factor 1") << xsettingsData(false, {{'i', factor, 1}}) << 0.0;
-    QTest::newRow("no factor") << xsettingsData(false, {{'i', dpi, 96 * 1024}}) << 0.0;
+    QTest::newRow("the same, most significant byte first") << xsettingsData(true, {{1, "Net/ThemeName", 8}, {0, factor, 2}}) << 2.0;
+    QTest::newRow("GNOME at 2x: the DPI doubled too") << xsettingsData(false, {{0, factor, 2}, {0, dpi, 192 * 1024}}) << 0.0;
+    QTest::newRow("factor 2 over 120 dpi") << xsettingsData(false, {{0, dpi, 120 * 1024}, {0, factor, 2}}) << 1.6;
+    QTest::newRow("factor 1") << xsettingsData(false, {{0, factor, 1}}) << 0.0;
+    QTest::newRow("no factor") << xsettingsData(false, {{0, dpi, 96 * 1024}}) << 0.0;
     QTest::newRow("no settings") << QByteArray() << 0.0;
     QTest::newRow("broken off inside the factor") << xfce.left(xfce.indexOf(factor) + 10) << 0.0;
-    QTest::newRow("a string longer than the data") << xsettingsData(false, {{'s', "Net/ThemeName", 1 << 30}, {'i', factor, 2}}).left(60) << 0.0;
+    QTest::newRow("a string longer than the data") << xsettingsData(false, {{1, "Net/ThemeName", 1000}, {0, factor, 2}}).left(60) << 0.0;
     // clang-format on
 }
 

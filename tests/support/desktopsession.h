@@ -15,11 +15,6 @@
 
 namespace session {
 
-inline QString desktop()
-{
-    return qEnvironmentVariable("QUANDREL_DESKTOP");
-}
-
 // The desktop's scale.
 inline qreal scale()
 {
@@ -31,7 +26,7 @@ inline qreal scale()
 inline void checkColourScheme()
 {
     QCOMPARE(isDark(QApplication::palette()), qgetenv("QUANDREL_DARK") == "1");
-    if (!desktop().startsWith(QLatin1String("mutter")))
+    if (!qEnvironmentVariable("QUANDREL_DESKTOP").startsWith(QLatin1String("mutter")))
         return;
     for (const QString scheme : {"default", "prefer-dark", "prefer-light"}) {
         QCOMPARE(QProcess::execute(QStringLiteral("gsettings"),

@@ -20,8 +20,6 @@ private slots:
     void cleanup() { flushDeletes(); }
 
     void opensAsDesigned();
-    void geometry_data();
-    void geometry();
     void placedOnScreen_data();
     void placedOnScreen();
     void closing_data();
@@ -52,29 +50,6 @@ void TestAbout::opensAsDesigned()
     QVERIFY(flags & Qt::WindowCloseButtonHint);
     QCOMPARE(about.windowType(), Qt::Window);
     QCOMPARE(about.geometry().topLeft(), QPoint(156, 129));
-}
-
-void TestAbout::geometry_data()
-{
-    geometryColumns();
-    // clang-format off
-    QTest::newRow("cmdOK") << "cmdOK" << QRect(288, 120, 84, 23) << 8.25 << false;
-    QTest::newRow("picIcon0") << "picIcon0" << QRect(16, 16, 32, 32) << 8.25 << false;
-    QTest::newRow("picIcon1") << "picIcon1" << QRect(16, 48, 32, 32) << 8.25 << false;
-    QTest::newRow("lblDescription") << "lblDescription" << QRect(70, 75, 259, 30) << 8.25 << false;
-    QTest::newRow("lblDisclaimer") << "lblDisclaimer" << QRect(16, 120, 258, 31) << 8.25 << false;
-    QTest::newRow("lblTitle") << "lblTitle" << QRect(70, 16, 259, 32) << 8.25 << false;
-    QTest::newRow("lblVersion") << "lblVersion" << QRect(70, 52, 259, 15) << 8.25 << false;
-    // clang-format on
-}
-
-void TestAbout::geometry()
-{
-    AboutDialog about;
-    checkPlace(&about);
-    QFETCH(QString, name);
-    if (auto *label = about.findChild<QLabel *>(name); label && !name.startsWith("pic"))
-        QVERIFY(label->alignment() & Qt::AlignLeft);
 }
 
 void TestAbout::placedOnScreen_data()

@@ -10,6 +10,7 @@
 #include "support/widgettest.h"
 
 #include <QComboBox>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -26,8 +27,8 @@ private slots:
     void cleanup() { flushDeletes(); }
 
     void startsAsDesigned();
-    void geometry_data();
-    void geometry();
+    void layout_data();
+    void layout();
     void tabOrder();
 
     void rolls_data();
@@ -89,31 +90,80 @@ void TestMainWindow::startsAsDesigned()
                            QSize(64, 64), QSize(128, 128)}));
 }
 
-void TestMainWindow::geometry_data()
+void TestMainWindow::layout_data()
 {
-    geometryColumns();
+    // Each window's controls: where they stand in pixels, their font's points and weight, and
+    // how a label aligns its text.
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QRect>("pixels");
+    QTest::addColumn<double>("points");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<int>("alignment"); // Qt::Alignment; 0 for a control that is no label
+    const auto row = [](const char *window, const char *control, QRect pixels, double points,
+                        bool bold = false, Qt::Alignment alignment = {}) {
+        QTest::addRow("%s %s", window, control)
+            << window << control << pixels << points << bold << int(alignment);
+    };
+    const Qt::Alignment topLeft = Qt::AlignLeft | Qt::AlignTop;
     // clang-format off
-    QTest::newRow("d4") << "Die0" << QRect(8, 8, 73, 113) << 13.5 << false;
-    QTest::newRow("d6") << "Die1" << QRect(88, 8, 73, 113) << 13.5 << false;
-    QTest::newRow("d8") << "Die2" << QRect(168, 8, 73, 113) << 13.5 << false;
-    QTest::newRow("d10") << "Die3" << QRect(248, 8, 73, 113) << 13.5 << false;
-    QTest::newRow("d12") << "Die4" << QRect(328, 8, 73, 113) << 13.5 << false;
-    QTest::newRow("d20") << "Die5" << QRect(408, 8, 73, 113) << 13.5 << false;
-    QTest::newRow("percentile") << "Die8" << QRect(488, 8, 73, 113) << 13.5 << false;
-    QTest::newRow("d100, wider") << "Die9" << QRect(568, 8, 97, 113) << 13.5 << false;
-    QTest::newRow("Roll All") << "RA" << QRect(8, 128, 657, 25) << 12.0 << true;
-    QTest::newRow("stat roller") << "CharShow" << QRect(8, 160, 241, 25) << 8.25 << false;
-    QTest::newRow("About") << "AbShow" << QRect(256, 160, 161, 25) << 8.25 << false;
-    QTest::newRow("multiple roller") << "AdShow" << QRect(424, 160, 241, 25) << 8.25 << false;
+    for (int i = 0; i < 6; ++i)
+        row("Main", qPrintable(QStringLiteral("Die%1").arg(i)), QRect(8 + 80 * i, 8, 73, 113), 13.5);
+    row("Main", "Die8", QRect(488, 8, 73, 113), 13.5);
+    row("Main", "Die9", QRect(568, 8, 97, 113), 13.5); // wider
+    row("Main", "RA", QRect(8, 128, 657, 25), 12.0, true);
+    row("Main", "CharShow", QRect(8, 160, 241, 25), 8.25);
+    row("Main", "AbShow", QRect(256, 160, 161, 25), 8.25);
+    row("Main", "AdShow", QRect(424, 160, 241, 25), 8.25);
+    row("CharStat", "R1_0", QRect(24, 24, 33, 17), 9.75, true, Qt::AlignCenter);
+    row("CharStat", "R1_3", QRect(168, 24, 33, 17), 9.75, true, Qt::AlignCenter);
+    row("CharStat", "R6_0", QRect(24, 304, 33, 17), 9.75, true, Qt::AlignCenter);
+    row("CharStat", "T0", QRect(224, 24, 89, 17), 9.75, true, Qt::AlignCenter);
+    row("CharStat", "T5", QRect(224, 304, 89, 17), 9.75, true, Qt::AlignCenter);
+    row("CharStat", "RRol0", QRect(328, 16, 97, 33), 8.25);
+    row("CharStat", "RRol5", QRect(328, 296, 97, 33), 8.25);
+    row("CharStat", "Command1", QRect(8, 344, 425, 20), 12.0);
+    row("ADDice", "DieBox", QRect(8, 8, 89, 21), 8.25);
+    row("ADDice", "xRoll", QRect(104, 8, 57, 25), 8.25);
+    row("ADDice", "Roll", QRect(8, 40, 153, 25), 8.25);
+    row("ADDice", "total", QRect(8, 72, 153, 33), 12.0, true, Qt::AlignHCenter | Qt::AlignTop);
+    row("About", "cmdOK", QRect(288, 120, 84, 23), 8.25);
+    row("About", "picIcon0", QRect(16, 16, 32, 32), 8.25);
+    row("About", "picIcon1", QRect(16, 48, 32, 32), 8.25);
+    row("About", "lblDescription", QRect(70, 75, 259, 30), 8.25, false, topLeft);
+    row("About", "lblDisclaimer", QRect(16, 120, 258, 31), 8.25, false, topLeft);
+    row("About", "lblTitle", QRect(70, 16, 259, 32), 8.25, false, topLeft);
+    row("About", "lblVersion", QRect(70, 52, 259, 15), 8.25, false, topLeft);
     // clang-format on
 }
 
-void TestMainWindow::geometry()
+void TestMainWindow::layout()
 {
+    // Each control stands where the row says, also once its window is made larger or smaller
+    // (nothing moves), in the row's font, which resolves to the design's metric-compatible
+    // family.
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(QRect, pixels);
+    QFETCH(double, points);
+    QFETCH(bool, bold);
+    QFETCH(int, alignment);
     ScriptedSource source;
-    MainWindow window(source);
-    window.show();
-    checkPlace(&window);
+    MainWindow main(source);
+    main.show();
+    QWidget *top = openWindow(main, window);
+    QVERIFY(top);
+    const auto *w = child(*top, qPrintable(control));
+    for (const QSize size : {top->size(), top->size() * 2, top->size() / 2}) {
+        top->resize(size);
+        QCOMPARE(w->geometry(), pixels);
+    }
+    QCOMPARE(w->font().pointSizeF(), points);
+    QCOMPARE(w->font().bold(), bold);
+    QCOMPARE(QFontInfo(w->font()).family(), QStringLiteral("Liberation Sans"));
+    if (auto *label = qobject_cast<const QLabel *>(w); label && alignment)
+        QCOMPARE(int(label->alignment()), alignment);
+    closeWindowsBut(&main);
 }
 
 void TestMainWindow::tabOrder()
@@ -269,14 +319,11 @@ void TestMainWindow::freshRunKnownAnswers()
 
 void TestMainWindow::windowButtonKeepsItsWindow_data()
 {
-    QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("roll"); // the button in the window that rolls, if any
-    // clang-format off
-    QTest::newRow("Character Stat Roller") << "CharShow" << "CharStat" << "Command1";
-    QTest::newRow("Multiple Dice Roller") << "AdShow" << "ADDice" << "Roll";
-    QTest::newRow("About") << "AbShow" << "About" << "";
-    // clang-format on
+    QTest::newRow("Character Stat Roller") << "CharStat" << "Command1";
+    QTest::newRow("Multiple Dice Roller") << "ADDice" << "Roll";
+    QTest::newRow("About") << "About" << "";
 }
 
 void TestMainWindow::windowButtonKeepsItsWindow()
@@ -284,17 +331,12 @@ void TestMainWindow::windowButtonKeepsItsWindow()
     // A second click leaves the open window and what it shows, and brings it back from
     // minimised; once closed, the window opens afresh. With the window open, closing the
     // main window leaves the program running until that window closes too.
-    QFETCH(QString, button);
     QFETCH(QString, window);
     QFETCH(QString, roll);
     ScriptedSource source(std::vector<float>(24, 0.99f));
     MainWindow main(source);
     main.show();
-    const auto click = [&] {
-        QTest::mouseClick(child<QPushButton>(main, qPrintable(button)), Qt::LeftButton);
-    };
-    click();
-    const QPointer<QWidget> first = shownWindow(qPrintable(window));
+    const QPointer<QWidget> first = openWindow(main, window);
     QVERIFY(first);
     const QStringList fresh = texts(first);
     if (auto *multi = qobject_cast<MultiRollerWindow *>(first)) {
@@ -307,16 +349,14 @@ void TestMainWindow::windowButtonKeepsItsWindow()
     QVERIFY(roll.isEmpty() || rolled != fresh);
 
     first->showMinimized();
-    click();
-    QCOMPARE(shownWindow(qPrintable(window)), first.data());
+    QCOMPARE(openWindow(main, window), first.data());
     QVERIFY(!first->isMinimized());
     QCOMPARE(texts(first), rolled);
 
     first->close();
     flushDeletes();
     QVERIFY(first.isNull());
-    click();
-    QWidget *again = shownWindow(qPrintable(window));
+    QWidget *again = openWindow(main, window);
     QCOMPARE(texts(again), fresh);
     QVERIFY(runsOnUntilLastWindowCloses(&main, again, [again] { again->close(); }));
 }
@@ -388,11 +428,7 @@ void TestMainWindow::everyControlIsHeard()
     ScriptedSource source;
     MainWindow main(source);
     main.show();
-    const char *opens[][2] = {{"CharStat", "CharShow"}, {"ADDice", "AdShow"}, {"About", "AbShow"}};
-    for (const auto &[shown, button] : opens)
-        if (window == QLatin1String(shown))
-            QTest::mouseClick(child<QPushButton>(main, button), Qt::LeftButton);
-    QWidget *top = shownWindow(qPrintable(window));
+    QWidget *top = openWindow(main, window);
     QVERIFY(top);
     QWidget *widget = control.isEmpty() ? top : child(*top, qPrintable(control));
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget);

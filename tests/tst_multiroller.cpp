@@ -60,8 +60,6 @@ private slots:
 
     // The window.
     void loadsAsDesigned();
-    void geometry_data();
-    void geometry();
     void countBoxText_data();
     void countBoxText();
     void interaction_data();
@@ -257,28 +255,8 @@ void TestMultiRoller::loadsAsDesigned()
     QCOMPARE(box->currentText(), QStringLiteral("DIE"));
     QCOMPARE(window.countBox()->text(), QStringLiteral("# of Rolls"));
     QCOMPARE(window.totalLabel()->text(), QStringLiteral("TOTAL"));
-    QCOMPARE(window.totalLabel()->alignment(), Qt::AlignHCenter | Qt::AlignTop);
     QVERIFY(QApplication::focusWidget() == box || QApplication::focusWidget() == box->lineEdit());
     QVERIFY(!window.rollButton()->isDefault() && !window.rollButton()->autoDefault());
-}
-
-void TestMultiRoller::geometry_data()
-{
-    geometryColumns();
-    // clang-format off
-    QTest::newRow("DieBox") << "DieBox" << QRect(8, 8, 89, 21) << 8.25 << false;
-    QTest::newRow("xRoll") << "xRoll" << QRect(104, 8, 57, 25) << 8.25 << false;
-    QTest::newRow("Roll") << "Roll" << QRect(8, 40, 153, 25) << 8.25 << false;
-    QTest::newRow("total") << "total" << QRect(8, 72, 153, 33) << 12.0 << true;
-    // clang-format on
-}
-
-void TestMultiRoller::geometry()
-{
-    ScriptedSource source;
-    MultiRollerWindow window(source);
-    window.show();
-    checkPlace(&window);
 }
 
 void TestMultiRoller::countBoxText_data()

@@ -55,8 +55,6 @@ private slots:
 
     // The window.
     void opensWithPlaceholders();
-    void geometry_data();
-    void geometry();
     void focusOrder();
     void boxesAndLines_data();
     void boxesAndLines();
@@ -168,32 +166,6 @@ void TestStatRoller::opensWithPlaceholders()
     }
     QCOMPARE(QApplication::focusWidget(), window.rollAllButton());
     QCOMPARE(source.taken(), 0u);
-}
-
-void TestStatRoller::geometry_data()
-{
-    geometryColumns();
-    // clang-format off
-    QTest::newRow("R1(0)") << "R1_0" << QRect(24, 24, 33, 17) << 9.75 << true;
-    QTest::newRow("R1(3)") << "R1_3" << QRect(168, 24, 33, 17) << 9.75 << true;
-    QTest::newRow("R6(0)") << "R6_0" << QRect(24, 304, 33, 17) << 9.75 << true;
-    QTest::newRow("T(0)") << "T0" << QRect(224, 24, 89, 17) << 9.75 << true;
-    QTest::newRow("T(5)") << "T5" << QRect(224, 304, 89, 17) << 9.75 << true;
-    QTest::newRow("RRol(0)") << "RRol0" << QRect(328, 16, 97, 33) << 8.25 << false;
-    QTest::newRow("RRol(5)") << "RRol5" << QRect(328, 296, 97, 33) << 8.25 << false;
-    QTest::newRow("Roll All") << "Command1" << QRect(8, 344, 425, 20) << 12.0 << false;
-    // clang-format on
-}
-
-void TestStatRoller::geometry()
-{
-    ScriptedSource source;
-    StatRollerWindow window(source);
-    window.show();
-    checkPlace(&window);
-    QFETCH(QString, name);
-    if (auto *label = window.findChild<QLabel *>(name))
-        QCOMPARE(label->alignment(), Qt::AlignCenter);
 }
 
 void TestStatRoller::boxesAndLines_data()

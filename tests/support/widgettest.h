@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
-#include <QFontInfo>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -77,36 +76,6 @@ inline constexpr TestDie testDice[] = {
 };
 // clang-format on
 
-// The columns of a geometry table: a control's name, where it stands in pixels, and its
-// font's points and weight.
-inline void geometryColumns()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("pixels");
-    QTest::addColumn<double>("points");
-    QTest::addColumn<bool>("bold");
-}
-
-// Checks the control of `window` that the current row of a geometry table names: it stands
-// where the row says, also once the window is made larger or smaller (nothing moves), with
-// the row's font, which resolves to the design's metric-compatible family.
-inline void checkPlace(QWidget *window)
-{
-    QFETCH(QString, name);
-    QFETCH(QRect, pixels);
-    QFETCH(double, points);
-    QFETCH(bool, bold);
-    const auto *control = window->findChild<QWidget *>(name);
-    QVERIFY2(control, qPrintable(name));
-    for (const QSize size : {window->size(), window->size() * 2, window->size() / 2}) {
-        window->resize(size);
-        QCOMPARE(control->geometry(), pixels);
-    }
-    QCOMPARE(control->font().pointSizeF(), points);
-    QCOMPARE(control->font().bold(), bold);
-    QCOMPARE(QFontInfo(control->font()).family(), QStringLiteral("Liberation Sans"));
-}
-
 // Puts `text` into `control` as an input method does, committing it whole: a full-width or
 // Arabic-Indic digit, which no key of the keyboard types.
 inline void commitText(QWidget *control, const QString &text)
@@ -142,6 +111,18 @@ template <class T = QWidget> T *shownWindow(const char *name)
         found = qobject_cast<T *>(w);
     }
     return found;
+}
+
+// The window named `name` ("Main", "CharStat", "ADDice" or "About"), opened as a user opens
+// it: by its button on the shown main window `main`. Null when none is shown.
+inline QWidget *openWindow(QWidget &main, const QString &name)
+{
+    const char *const buttons[][2] = {
+        {"CharStat", "CharShow"}, {"ADDice", "AdShow"}, {"About", "AbShow"}};
+    for (const auto &[window, button] : buttons)
+        if (name == QLatin1String(window))
+            QTest::mouseClick(child<QAbstractButton>(main, button), Qt::LeftButton);
+    return shownWindow(qPrintable(name));
 }
 
 // Closes every shown top-level window but `keep`, and lets them be destroyed.

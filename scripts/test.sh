@@ -5,8 +5,8 @@
 # Builds Quandrel and runs every test headless, the command CI runs:
 #   1. every CTest layer (optimised build): the unit and pixel suites, the program in the
 #      desktop sessions of openbox, Xfce, GNOME and KDE on X11 and of weston, GNOME and KDE
-#      on Wayland, and on two screens, the packaging checks, the black-box run of the real program on a virtual X display and the real program heard
-#      through the Orca screen reader;
+#      on Wayland, the packaging checks, the black-box run of the real program on a virtual
+#      X display and the real program heard through the Orca screen reader;
 #   2. clang-tidy over the product code;
 #   3. the release checks: two identical package builds, lintian, hardening, AppStream,
 #      licences;

@@ -3,7 +3,7 @@
 //
 // The program in other languages: every text a user sees or hears goes through Qt's
 // translation system; the catalogues load for the user's languages; the count box keeps its
-// rules in any language.
+// rules, and every text fits its control, in any language.
 #include "about/aboutdialog.h"
 #include "app/mainwindow.h"
 #include "app/picturebutton.h"
@@ -14,12 +14,15 @@
 #include "translations/translations.h"
 
 #include <QComboBox>
+#include <QGlyphRun>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTest>
+#include <QTextBoundaryFinder>
+#include <QTextLayout>
 #include <QTranslator>
 
 namespace {
@@ -50,6 +53,67 @@ bool translated(const QString &text)
     return text.contains(u'⟦') && neutral.match(rest).hasMatch();
 }
 
+// The room a control gives its text, in device-independent pixels: a push button's inside its
+// bevel and margins; a text box's, or a combo box's field, inside its frame and margins; a
+// label's all of it.
+int room(const QWidget *control)
+{
+    const QStyle *style = control->style();
+    if (auto *edit = qobject_cast<const QLineEdit *>(control)) {
+        constexpr int lineEditMargin = 2; // on either side of a line edit's text
+        const QRect inside = edit->contentsRect().marginsRemoved(edit->textMargins());
+        return inside.width() - 2 * lineEditMargin -
+               (edit->hasFrame() ? 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0);
+    }
+    if (qobject_cast<const QPushButton *>(control))
+        return control->width() - 2 * style->pixelMetric(QStyle::PM_ButtonMargin) -
+               2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    return control->width();
+}
+
+// The lines `text` takes, wrapped at word boundaries into `width` in `font`, as a label wraps
+// it; and whether one of them ends inside a word: not after a space, or after the hyphen of
+// a compound. Between two ideographs, where a line may end anywhere, is between words.
+std::pair<QStringList, bool> wrapped(const QString &text, const QFont &font, int width)
+{
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+        line.setLineWidth(width);
+    layout.endLayout();
+    QStringList lines;
+    bool insideWord = false;
+    QTextBoundaryFinder words(QTextBoundaryFinder::Word, text);
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        const QTextLine line = layout.lineAt(i);
+        lines << text.mid(line.textStart(), line.textLength());
+        if (i == 0)
+            continue;
+        const QChar before = text.at(line.textStart() - 1);
+        words.setPosition(line.textStart());
+        insideWord |= !before.isSpace() &&
+                      (!words.isAtBoundary() || before.category() == QChar::Punctuation_Dash);
+    }
+    return {lines, insideWord};
+}
+
+// Whether some character of `text` in `font` finds no glyph in any font installed, and would
+// be drawn as an empty box.
+bool missesGlyphs(const QString &text, const QFont &font)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    for (const QGlyphRun &run : layout.glyphRuns())
+        if (run.glyphIndexes().contains(0))
+            return true;
+    return false;
+}
+
 } // namespace
 
 class TestLanguages : public QObject
@@ -71,6 +135,8 @@ private slots:
     void pluralForms_data();
     void pluralForms();
     void countBoxInGerman();
+    void textsFit_data();
+    void textsFit();
 };
 
 void TestLanguages::everyTextIsTranslated_data()
@@ -93,11 +159,7 @@ void TestLanguages::everyTextIsTranslated()
     ScriptedSource source;
     MainWindow main(source);
     main.show();
-    const char *opens[][2] = {{"CharStat", "CharShow"}, {"ADDice", "AdShow"}, {"About", "AbShow"}};
-    for (const auto &[shown, button] : opens)
-        if (window == QLatin1String(shown))
-            QTest::mouseClick(child<QPushButton>(main, button), Qt::LeftButton);
-    QWidget *top = shownWindow(qPrintable(window));
+    QWidget *top = openWindow(main, window);
     QVERIFY(top);
     QStringList texts;
     if (window != QLatin1String("Main")) // the main window's title is the program's name
@@ -265,6 +327,84 @@ void TestLanguages::countBoxInGerman()
     undo->trigger();
     menu->close();
     QCOMPARE(box->text(), QStringLiteral("0"));
+}
+
+void TestLanguages::textsFit_data()
+{
+    // Every caption and starting text of every window, in every language: the texts of each
+    // window's controls and the die kinds of the multiple roller's list.
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    for (const QString &language : QStringLiteral(QUANDREL_LANGUAGES).split(u' ')) {
+        installTranslations(QLocale(language));
+        ScriptedSource source;
+        MainWindow main(source);
+        main.show();
+        for (const char *window : {"Main", "CharStat", "ADDice", "About"}) {
+            const QWidget *top = openWindow(main, window);
+            // The window's own controls, by name, as shown: not a control's inner parts.
+            for (const QWidget *w : top->findChildren<QWidget *>())
+                if (!w->objectName().isEmpty() && w->isVisibleTo(top) &&
+                    (!caption(w).isEmpty() || qobject_cast<const QComboBox *>(w)))
+                    QTest::addRow("%s, %s, %s", qPrintable(language), window,
+                                  qPrintable(w->objectName()))
+                        << language << window << w->objectName();
+        }
+        closeWindowsBut(&main);
+    }
+    installTranslations();
+}
+
+void TestLanguages::textsFit()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    installTranslations(QLocale(language));
+    ScriptedSource source;
+    MainWindow main(source);
+    main.show();
+    QWidget *shown = openWindow(main, window);
+    QVERIFY(QTest::qWaitForWindowExposed(shown));
+    // Each text against its room: a label that wraps may take as many lines as its height
+    // holds, each ending between words; any other text one line. Every character has a glyph.
+    QList<std::pair<QString, const QWidget *>> texts;
+    auto *w = shown->findChild<QWidget *>(control);
+    QVERIFY(w);
+    if (auto *box = qobject_cast<QComboBox *>(w)) {
+        texts.append({box->currentText(), box->lineEdit()});
+        for (int i = 0; i < box->count(); ++i)
+            texts.append({box->itemText(i), box->lineEdit()});
+    } else {
+        texts.append({caption(w), w});
+    }
+    for (const auto &[text, where] : texts) {
+        QVERIFY2(!missesGlyphs(text, where->font()), qPrintable(text));
+        const QFontMetrics metrics(where->font());
+        if (auto *label = qobject_cast<const QLabel *>(where); label && label->wordWrap()) {
+            const QRect needed =
+                metrics.boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap, text);
+            const auto [lines, insideWord] = wrapped(text, where->font(), label->width());
+            QVERIFY2(
+                needed.width() <= label->width() && needed.height() <= label->height() &&
+                    !insideWord,
+                qPrintable(QStringLiteral("\"%1\" takes %2 x %3 of %4 x %5%6")
+                               .arg(lines.join(QStringLiteral("\" / \"")))
+                               .arg(needed.width())
+                               .arg(needed.height())
+                               .arg(label->width())
+                               .arg(label->height())
+                               .arg(insideWord ? QStringLiteral(", a word broken") : QString())));
+        } else {
+            const int width = metrics.horizontalAdvance(text);
+            QVERIFY2(
+                width <= room(where),
+                qPrintable(
+                    QStringLiteral("\"%1\" takes %2 of %3").arg(text).arg(width).arg(room(where))));
+        }
+    }
+    closeWindowsBut(&main);
 }
 
 QTEST_MAIN(TestLanguages)

@@ -14,22 +14,17 @@
 #include "statroller/statrollerwindow.h"
 #include "support/scriptedsource.h"
 #include "support/widgettest.h"
-#include "translations/translations.h"
 #include "ui/fonts.h"
 #include "ui/palette.h"
 
 #include <QComboBox>
 #include <QDir>
-#include <QGlyphRun>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QScreen>
 #include <QTest>
-#include <QTextBoundaryFinder>
-#include <QTextLayout>
 
 #include <cmath>
 #include <memory>
@@ -230,8 +225,6 @@ private slots:
     void captionsContrast();
     void movesBetweenScreens_data();
     void movesBetweenScreens();
-    void textsFit_data();
-    void textsFit();
 
 private:
     qreal m_scale = 1;
@@ -411,157 +404,6 @@ void TestPixels::movesBetweenScreens()
         QVERIFY2(differing == 0,
                  qPrintable(
                      QStringLiteral("%1 pixels differ on %2").arg(differing).arg(screen->name())));
-    }
-}
-
-namespace {
-
-// Every language the program speaks.
-const QStringList languages = QStringLiteral(QUANDREL_LANGUAGES).split(u' ');
-
-const struct
-{
-    Shown window;
-    const char *name;
-} shownWindows[] = {{Shown::Main, "main window"},
-                    {Shown::StatRoller, "stat roller"},
-                    {Shown::MultiRoller, "multiple roller"},
-                    {Shown::About, "about"}};
-
-// The room a control gives its text, in device-independent pixels: a push button's inside its
-// bevel and margins; a text box's, or a combo box's field, inside its frame and margins; a
-// label's all of it.
-int room(const QWidget *control)
-{
-    const QStyle *style = control->style();
-    if (auto *edit = qobject_cast<const QLineEdit *>(control)) {
-        constexpr int lineEditMargin = 2; // on either side of a line edit's text
-        const QRect inside = edit->contentsRect().marginsRemoved(edit->textMargins());
-        return inside.width() - 2 * lineEditMargin -
-               (edit->hasFrame() ? 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0);
-    }
-    if (qobject_cast<const QPushButton *>(control))
-        return control->width() - 2 * style->pixelMetric(QStyle::PM_ButtonMargin) -
-               2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth);
-    return control->width();
-}
-
-// The lines `text` takes, wrapped at word boundaries into `width` in `font`, as a label wraps
-// it; and whether one of them ends inside a word: not after a space, or after the hyphen of
-// a compound. Between two ideographs, where a line may end anywhere, is between words.
-std::pair<QStringList, bool> wrapped(const QString &text, const QFont &font, int width)
-{
-    QTextLayout layout(text, font);
-    QTextOption option;
-    option.setWrapMode(QTextOption::WordWrap);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
-        line.setLineWidth(width);
-    layout.endLayout();
-    QStringList lines;
-    bool insideWord = false;
-    QTextBoundaryFinder words(QTextBoundaryFinder::Word, text);
-    for (int i = 0; i < layout.lineCount(); ++i) {
-        const QTextLine line = layout.lineAt(i);
-        lines << text.mid(line.textStart(), line.textLength());
-        if (i == 0)
-            continue;
-        const QChar before = text.at(line.textStart() - 1);
-        words.setPosition(line.textStart());
-        insideWord |= !before.isSpace() &&
-                      (!words.isAtBoundary() || before.category() == QChar::Punctuation_Dash);
-    }
-    return {lines, insideWord};
-}
-
-// Whether some character of `text` in `font` finds no glyph in any font installed, and would
-// be drawn as an empty box.
-bool missesGlyphs(const QString &text, const QFont &font)
-{
-    QTextLayout layout(text, font);
-    layout.beginLayout();
-    layout.createLine();
-    layout.endLayout();
-    for (const QGlyphRun &run : layout.glyphRuns())
-        if (run.glyphIndexes().contains(0))
-            return true;
-    return false;
-}
-
-} // namespace
-
-void TestPixels::textsFit_data()
-{
-    // Every caption and starting text of every window, in every language: the texts of each
-    // window's controls and the die kinds of the multiple roller's list.
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<Shown>("window");
-    QTest::addColumn<QString>("control");
-    for (const QString &language : languages) {
-        installTranslations(QLocale(language));
-        for (const auto &[window, name] : shownWindows) {
-            ScriptedSource source;
-            const std::unique_ptr<QWidget> shown = build(window, source, false);
-            // The window's own controls, by name, as shown: not a control's inner parts.
-            for (const QWidget *w : shown->findChildren<QWidget *>())
-                if (!w->objectName().isEmpty() && w->isVisibleTo(shown.get()) &&
-                    (!caption(w).isEmpty() || qobject_cast<const QComboBox *>(w)))
-                    QTest::addRow("%s, %s, %s", qPrintable(language), name,
-                                  qPrintable(w->objectName()))
-                        << language << window << w->objectName();
-        }
-    }
-    installTranslations();
-}
-
-void TestPixels::textsFit()
-{
-    QFETCH(QString, language);
-    QFETCH(Shown, window);
-    QFETCH(QString, control);
-    installTranslations(QLocale(language));
-    const auto restore = qScopeGuard([] { installTranslations(); });
-    ScriptedSource source;
-    const std::unique_ptr<QWidget> shown = build(window, source, false);
-    shown->show();
-    QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
-    // Each text against its room: a label that wraps may take as many lines as its height
-    // holds, each ending between words; any other text one line. Every character has a glyph.
-    QList<std::pair<QString, const QWidget *>> texts;
-    auto *w = shown->findChild<QWidget *>(control);
-    QVERIFY(w);
-    if (auto *box = qobject_cast<QComboBox *>(w)) {
-        texts.append({box->currentText(), box->lineEdit()});
-        for (int i = 0; i < box->count(); ++i)
-            texts.append({box->itemText(i), box->lineEdit()});
-    } else {
-        texts.append({caption(w), w});
-    }
-    for (const auto &[text, where] : texts) {
-        QVERIFY2(!missesGlyphs(text, where->font()), qPrintable(text));
-        const QFontMetrics metrics(where->font());
-        if (auto *label = qobject_cast<const QLabel *>(where); label && label->wordWrap()) {
-            const QRect needed =
-                metrics.boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap, text);
-            const auto [lines, insideWord] = wrapped(text, where->font(), label->width());
-            QVERIFY2(
-                needed.width() <= label->width() && needed.height() <= label->height() &&
-                    !insideWord,
-                qPrintable(QStringLiteral("\"%1\" takes %2 x %3 of %4 x %5%6")
-                               .arg(lines.join(QStringLiteral("\" / \"")))
-                               .arg(needed.width())
-                               .arg(needed.height())
-                               .arg(label->width())
-                               .arg(label->height())
-                               .arg(insideWord ? QStringLiteral(", a word broken") : QString())));
-        } else {
-            const int width = metrics.horizontalAdvance(text);
-            QVERIFY2(
-                width <= room(where),
-                qPrintable(
-                    QStringLiteral("\"%1\" takes %2 of %3").arg(text).arg(width).arg(room(where))));
-        }
     }
 }
 

@@ -185,8 +185,8 @@ void TestMainWindow::tabOrder()
 void TestMainWindow::rolls_data()
 {
     // Actions: "cN" clicks the die button with index N, "oN" presses it and lets go off it,
-    // "eN" and "kN" press Enter and keypad Enter on it, "pN" presses it as assistive technology does, "all" clicks Roll All, "rN"
-    // asks for index N to be rolled. Then the captions shown, the draws taken and what a
+    // "eN" and "kN" press Enter and keypad Enter on it, "pN" presses it as assistive
+    // technology does, "all" clicks Roll All, "rN" asks for index N to be rolled. Then the captions shown, the draws taken and what a
     // screen reader was told. A click that gives a die the focus tells nothing: the screen
     // reader speaks the newly focused die, its result in its name.
     QTest::addColumn<QString>("actions");
@@ -198,19 +198,9 @@ void TestMainWindow::rolls_data()
     const QList<float> least(8, 0.0f);
     const QString leastAll = "d4: 1, d6: 1, d8: 1, d10: 1, d12: 1, d20: 1, percentile: 00, d100: 1";
     // clang-format off
-    QTest::newRow("d4, focused, least") << "c0" << QList{0.0f} << "1 6 8 10 12 20 % 100" << 1 << QStringList{"four-sided die: 1"};
-    QTest::newRow("d4, focused, greatest") << "c0" << QList{top} << "4 6 8 10 12 20 % 100" << 1 << QStringList{"four-sided die: 4"};
-    QTest::newRow("d6 greatest, clicked to the focus") << "c1" << QList{top} << "4 6 8 10 12 20 % 100" << 1 << QStringList();
-    QTest::newRow("d8 greatest") << "c2" << QList{top} << "4 6 8 10 12 20 % 100" << 1 << QStringList();
-    QTest::newRow("d10 least shows 0") << "c3" << QList{0.0f} << "4 6 8 0 12 20 % 100" << 1 << QStringList();
-    QTest::newRow("d10 greatest shows 9") << "c3" << QList{top} << "4 6 8 9 12 20 % 100" << 1 << QStringList();
-    QTest::newRow("d12 greatest") << "c4" << QList{top} << "4 6 8 10 12 20 % 100" << 1 << QStringList();
-    QTest::newRow("d20 greatest") << "c5" << QList{top} << "4 6 8 10 12 20 % 100" << 1 << QStringList();
-    QTest::newRow("percentile least shows 00") << "c8" << QList{0.0f} << "4 6 8 10 12 20 00 100" << 1 << QStringList();
-    QTest::newRow("percentile greatest") << "c8" << QList{top} << "4 6 8 10 12 20 90 100" << 1 << QStringList();
+    QTest::newRow("each die clicked, least: d10 shows 0, percentile 00") << "c0 c1 c2 c3 c4 c5 c8 c9" << least << "1 1 1 0 1 1 00 1" << 8 << QStringList{"four-sided die: 1"};
+    QTest::newRow("each die clicked, greatest: d10 shows 9") << "c0 c1 c2 c3 c4 c5 c8 c9" << QList<float>(8, top) << "4 6 8 9 12 20 90 100" << 8 << QStringList{"four-sided die: 4"};
     QTest::newRow("percentile forty") << "c8" << QList{0.4f} << "4 6 8 10 12 20 40 100" << 1 << QStringList();
-    QTest::newRow("d100 least") << "c9" << QList{0.0f} << "4 6 8 10 12 20 % 1" << 1 << QStringList();
-    QTest::newRow("d100 greatest") << "c9" << QList{top} << "4 6 8 10 12 20 % 100" << 1 << QStringList();
     QTest::newRow("a second click on a die is told") << "c9 c9" << QList{0.0f, top} << "4 6 8 10 12 20 % 100" << 2 << QStringList{"hundred-sided die: 100"};
     QTest::newRow("d6 by Enter on it") << "e1" << QList{0.0f} << "4 1 8 10 12 20 % 100" << 1 << QStringList{"six-sided die: 1"};
     QTest::newRow("percentile by keypad Enter") << "k8" << QList{0.0f} << "4 6 8 10 12 20 00 100" << 1 << QStringList{"percentile tens die: 00"};

@@ -11,7 +11,6 @@
 #include "support/programend.h"
 #include "support/widgettest.h"
 
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWindow>

@@ -244,16 +244,23 @@ void TestRandomUser::checkWhatTheUserSees()
     if (auto *stats = shownWindow<StatRollerWindow>("CharStat")) {
         for (int row = 0; row < 6; ++row) {
             QList<int> faces;
-            for (int j = 0; j < 4; ++j)
-                faces << stats->faceLabel(row, j)->text().toInt();
+            bool faceTexts = true; // each the shortest decimal text of a face of a d6
+            for (int j = 0; j < 4; ++j) {
+                const QString face = stats->faceLabel(row, j)->text();
+                faces << face.toInt();
+                faceTexts &=
+                    face == QString::number(faces.last()) && faces.last() >= 1 && faces.last() <= 6;
+            }
             const QString total = stats->totalLabel(row)->text();
             if (stats != m_rolledIn || !m_rowRolled[std::size_t(row)]) {
                 QVERIFY2(faces == (QList<int>{1, 2, 3, 4}) && total == QLatin1String("18"),
                          qPrintable(QStringLiteral("row %1 not rolled").arg(row + 1) + at));
                 continue;
             }
-            QVERIFY2(total == QString::number(threeHighest(faces)),
-                     qPrintable(QStringLiteral("row %1 total %2").arg(row + 1).arg(total) + at));
+            QVERIFY2(
+                faceTexts && total == QString::number(threeHighest(faces)),
+                qPrintable(QStringLiteral("row %1's faces or total %2").arg(row + 1).arg(total) +
+                           at));
         }
     }
 

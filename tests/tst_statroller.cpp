@@ -54,7 +54,6 @@ private slots:
 
     // The window.
     void opensWithPlaceholders();
-    void focusOrder();
     void boxesAndLines_data();
     void boxesAndLines();
     void separatorsMeetTheirBoxes_data();
@@ -229,21 +228,6 @@ void TestStatRoller::separatorsMeetTheirBoxes()
             expected << y;
         QCOMPARE(inkRows(qFloor(line.x1() * scale), top, bottom), expected);
     }
-}
-
-void TestStatRoller::focusOrder()
-{
-    ScriptedSource source;
-    StatRollerWindow window(source);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    QStringList seen{QApplication::focusWidget()->objectName()};
-    for (int i = 0; i < 7; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        seen << QApplication::focusWidget()->objectName();
-    }
-    QCOMPARE(seen, (QStringList{"Command1", "RRol0", "RRol1", "RRol2", "RRol3", "RRol4", "RRol5",
-                                "Command1"}));
 }
 
 void TestStatRoller::rolls_data()

@@ -1,9 +1,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: The Quandrel developers
-"""Drives the real program on a virtual X display, as a user would: through the
-accessibility interface (AT-SPI), real key presses and the window manager's close
-request. Only the program's own windows are looked at."""
+"""Drives the real program as a user would: through the accessibility interface (AT-SPI),
+real key presses and the window manager's close request. Only the program's own windows
+are looked at. The test runs in an X display and a D-Bus session bus of its own (xvfb-run,
+dbus-run-session)."""
 
+import contextlib
 import os
 import shutil
 import signal
@@ -25,87 +27,112 @@ def check(condition, message):
 
 
 def wait_for(predicate, timeout=10.0, what="condition"):
+    """Polls until `predicate` gives a true value and returns it; `what`, or what it returns
+    where it is a function, says in the failure what did not come."""
     end = time.monotonic() + timeout
     while time.monotonic() < end:
         value = predicate()
         if value:
             return value
         time.sleep(0.05)
-    raise Failure(f"timed out waiting for {what}")
+    raise Failure(f"timed out waiting for {what() if callable(what) else what}")
+
+
+def run(*argv):
+    """Runs a tool to its end; a failure says what the tool said."""
+    r = subprocess.run(argv, capture_output=True, stdin=subprocess.DEVNULL, text=True, timeout=60)
+    check(r.returncode == 0, f"{argv} failed ({r.returncode}): {r.stderr.strip()}")
+
+
+def key(*keys, delay_ms=30):
+    """Key combinations pressed one after another, e.g. key("Tab", "ctrl+q")."""
+    run("xdotool", "key", "--delay", str(delay_ms), *keys)
+
+
+def type_text(text):
+    run("xdotool", "type", "--delay", "30", "--", text)
 
 
 class Session:
-    """A virtual display with a session bus and the accessibility bus."""
+    """What runs beside the program: a private home with its own settings and runtime
+    directory, and the accessibility bus. Each process of the
+    session, daemons included, carries the session's mark in its environment, so that close()
+    ends exactly those."""
 
-    def __init__(self):
-        self.tmp = tempfile.mkdtemp(prefix="quandrel-bb-")
-        self.procs = []
-        for n in range(120, 400):
-            if not os.path.exists(f"/tmp/.X11-unix/X{n}") and not os.path.exists(f"/tmp/.X{n}-lock"):
-                self.display = f":{n}"
-                break
-        self.procs.append(subprocess.Popen(
-            ["Xvfb", self.display, "-screen", "0", "1024x768x24", "-dpi", "96", "-nolisten", "tcp"],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
-        wait_for(lambda: os.path.exists(f"/tmp/.X11-unix/X{self.display[1:]}"), what="Xvfb")
-        os.environ["DISPLAY"] = self.display
-        os.environ["XDG_RUNTIME_DIR"] = self.tmp
-        os.chmod(self.tmp, 0o700)
-        bus = subprocess.Popen(
-            ["dbus-daemon", "--session", "--nofork", "--print-address=1"],
-            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
-        self.procs.append(bus)
-        os.environ["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
-        self.procs.append(subprocess.Popen(
-            ["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
-        time.sleep(0.5)
-        self.x = xdisplay.Display(self.display)
+    dir = None
+    language = "en"
+
+    def __enter__(self):
+        try:
+            self.start()
+        except BaseException:
+            self.close()
+            raise
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
+
+    def start(self):
+        self.dir = tempfile.mkdtemp(prefix="quandrel-session-")
+        for name in [n for n in os.environ if n.startswith(
+                ("XDG_", "AT_SPI", "QT_", "WAYLAND", "SPEECHD_", "GTK_MODULES", "LC_"))]:
+            del os.environ[name]
+        dirs = dict(HOME="home", XDG_CONFIG_HOME="config", XDG_DATA_HOME="data",
+                    XDG_CACHE_HOME="cache", XDG_RUNTIME_DIR="runtime")
+        for variable, name in dirs.items():
+            os.environ[variable] = os.path.join(self.dir, name)
+            os.mkdir(os.environ[variable], 0o700)
+        # A locale every machine has; LANGUAGE says which language the program speaks.
+        os.environ.update(LANG="C.UTF-8", LANGUAGE=self.language, QUANDREL_TEST_SESSION=self.dir)
+        self.spawn("/usr/libexec/at-spi-bus-launcher", "--launch-immediately")
+        run("gdbus", "wait", "--session", "--timeout", "20", "org.a11y.Bus")
+        self.x = xdisplay.Display()
+
+    def spawn(self, *argv, **kwargs):
+        """Starts a process in the session, by default with no input or output."""
+        for stream in ("stdin", "stdout", "stderr"):
+            kwargs.setdefault(stream, subprocess.DEVNULL)
+        return subprocess.Popen(argv, cwd=self.dir, start_new_session=True, **kwargs)
+
+    def _pids(self):
+        mark = f"\0QUANDREL_TEST_SESSION={self.dir}\0".encode()
+        pids = []
+        for pid in filter(str.isdigit, os.listdir("/proc")):
+            with contextlib.suppress(OSError), open(f"/proc/{pid}/environ", "rb") as f:
+                if int(pid) != os.getpid() and mark in b"\0" + f.read():
+                    pids.append(int(pid))
+        return pids
 
     def close(self):
-        for p in reversed(self.procs):
-            p.terminate()
-            try:
-                p.wait(5)
-            except subprocess.TimeoutExpired:
-                p.kill()
-        shutil.rmtree(self.tmp, ignore_errors=True)
-
-    def start(self, program, language="en"):
-        return Program(self, program, language)
+        """Ends every process of the session and removes its files."""
+        if self.dir is None:
+            return
+        for sig in (signal.SIGTERM, signal.SIGKILL):
+            for pid in self._pids():
+                with contextlib.suppress(ProcessLookupError):
+                    os.kill(pid, sig)
+            with contextlib.suppress(Failure):
+                wait_for(lambda: not self._pids(), 3)
+        shutil.rmtree(self.dir, ignore_errors=True)
+        self.dir = None
 
 
 class Program:
-    """One fresh run of the program."""
+    """One fresh run of the program, speaking `language` as a user's LANGUAGE asks for it."""
 
     def __init__(self, session, path, language="en"):
-        """Starts the program speaking `language`, as a user's LANGUAGE asks for it."""
         self.session = session
-        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
-                   QT_SCALE_FACTOR="1", QT_ENABLE_HIGHDPI_SCALING="0", LANGUAGE=language,
-                   LANG="C.UTF-8")
-        env.pop("LC_ALL", None)
-        env.pop("LC_MESSAGES", None)
-        self.proc = subprocess.Popen([path], env=env, stdout=subprocess.DEVNULL,
-                                     stderr=subprocess.DEVNULL)
+        self.proc = session.spawn(path, env=dict(
+            os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
+            QT_SCALE_FACTOR="1", QT_ENABLE_HIGHDPI_SCALING="0", LANGUAGE=language))
         self.app = wait_for(self._find_app, 20, "the program on the accessibility bus")
         self.frame("Quandrel")
 
-    def _find_app(self):
-        desktop = pyatspi.Registry.getDesktop(0)
-        for i in range(desktop.childCount):
-            app = desktop.getChildAtIndex(i)
-            try:
-                if app and app.get_process_id() == self.proc.pid:
-                    return app
-            except Exception:
-                pass
-        return None
+    def __enter__(self):
+        return self
 
-    def running(self):
-        return self.proc.poll() is None
-
-    def stop(self):
+    def __exit__(self, *exc):
         if self.running():
             self.proc.send_signal(signal.SIGTERM)
             try:
@@ -113,17 +140,23 @@ class Program:
             except subprocess.TimeoutExpired:
                 self.proc.kill()
 
+    def _find_app(self):
+        desktop = pyatspi.Registry.getDesktop(0)
+        for i in range(desktop.childCount):
+            app = desktop.getChildAtIndex(i)
+            with contextlib.suppress(Exception):
+                if app and app.get_process_id() == self.proc.pid:
+                    return app
+        return None
+
+    def running(self):
+        return self.proc.poll() is None
+
     # --- windows -----------------------------------------------------------------------
     def frames(self, title=None):
-        found = []
-        for i in range(self.app.childCount):
-            w = self.app.getChildAtIndex(i)
-            if w is None:
-                continue
-            states = w.getState()
-            if states.contains(pyatspi.STATE_SHOWING) and (title is None or w.name == title):
-                found.append(w)
-        return found
+        return [w for w in (self.app.getChildAtIndex(i) for i in range(self.app.childCount))
+                if w is not None and w.getState().contains(pyatspi.STATE_SHOWING)
+                and (title is None or w.name == title)]
 
     def frame(self, title, timeout=10.0):
         return wait_for(lambda: (self.frames(title) or [None])[0], timeout, f"window '{title}'")
@@ -156,17 +189,25 @@ class Program:
         """What a window manager does for the close box: WM_DELETE_WINDOW."""
         x = self.session.x
         w = wait_for(lambda: self.xwindow(title), what=f"X window '{title}'")
-        event = protocol.event.ClientMessage(
+        w.send_event(protocol.event.ClientMessage(
             window=w, client_type=x.intern_atom("WM_PROTOCOLS"),
-            data=(32, [x.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0]))
-        w.send_event(event)
+            data=(32, [x.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0])))
         x.flush()
+
+    def closed(self, title):
+        """Closes a window by its close box and waits for it to go."""
+        self.request_close(title)
+        self.gone(title)
+
+    def open(self, frame, button, title):
+        """Presses the button of `frame` that opens the window `title`, and returns that."""
+        self.press(self.find(frame, "push button", button))
+        return self.frame(title)
 
     # --- controls ----------------------------------------------------------------------
     @staticmethod
     def _descendants(node):
-        for i in range(node.childCount):
-            child = node.getChildAtIndex(i)
+        for child in (node.getChildAtIndex(i) for i in range(node.childCount)):
             if child is not None:
                 yield child
                 yield from Program._descendants(child)
@@ -203,7 +244,7 @@ class Program:
     def activate(self, title):
         """Gives a window the keyboard focus, as clicking into it would."""
         w = wait_for(lambda: self.xwindow(title), what=f"X window '{title}'")
-        subprocess.run(["xdotool", "windowfocus", "--sync", str(w.id)], check=True)
+        run("xdotool", "windowfocus", "--sync", str(w.id))
         time.sleep(0.2)
 
     @staticmethod
@@ -215,17 +256,16 @@ class Program:
         t = node.queryText()
         return t.getText(0, t.characterCount)
 
-    def click(self, x, y):
-        subprocess.run(["xdotool", "mousemove", "--sync", str(x), str(y), "click", "1"], check=True)
+    @staticmethod
+    def click(x, y):
+        run("xdotool", "mousemove", "--sync", str(x), str(y), "click", "1")
         time.sleep(0.15)
 
-    def key(self, *keys):
-        subprocess.run(["xdotool", "key", "--delay", "30", *keys], check=True)
+    key = staticmethod(key)
+    type = staticmethod(type_text)
 
-    def type(self, text):
-        subprocess.run(["xdotool", "type", "--delay", "30", "--", text], check=True)
-
-    def set_clipboard(self, text):
+    @staticmethod
+    def set_clipboard(text):
         """Puts text on the X clipboard; xclip stays behind to hand it out."""
         subprocess.run(["xclip", "-selection", "clipboard", "-i"], input=text.encode(),
                        check=True)
@@ -241,17 +281,13 @@ def caption(node):
 def expect(getter, want, what, timeout=3.0):
     """Waits for a control to show `want` (a click's handler runs a moment after the
     accessible press), and fails with what it shows instead."""
-    end = time.monotonic() + timeout
-    while True:
-        got = getter()
-        if got == want:
-            return
-        if time.monotonic() > end:
-            raise Failure(f"{what}: {got!r}, expected {want!r}")
-        time.sleep(0.05)
+    wait_for(lambda: getter() == want, timeout, lambda: f"{what}: {getter()!r}, expected {want!r}")
 
 
-def near(actual, expected_twips, tolerance=1):
-    """A rectangle in pixels within `tolerance` of one given in twips at 96 dpi."""
-    expected = [round(v / 15) for v in expected_twips]
-    return all(abs(a - e) <= tolerance for a, e in zip(actual, expected)), expected
+def at(p, frame, node, twips, what, tolerance=1):
+    """Checks that `node` lies within `tolerance` pixels of a rectangle in `frame` given in
+    twips at 96 dpi."""
+    actual = p.relative(frame, node)
+    expected = [round(v / 15) for v in twips]
+    check(all(abs(a - e) <= tolerance for a, e in zip(actual, expected)),
+          f"{what} at {actual}, expected {expected}")

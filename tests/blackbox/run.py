@@ -1,22 +1,22 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: The Quandrel developers
-"""Black-box run of the real program: run.py PATH_TO_QUANDREL [SCENARIO...]."""
+"""Black-box run of the real program, in an X display and a D-Bus session bus of its own:
+    xvfb-run -a dbus-run-session -- /usr/bin/python3 run.py PATH_TO_QUANDREL [SCENARIO...]"""
 
 import sys
 import time
 import traceback
 
-from harness import Failure, Session, check, near, wait_for
+from harness import Failure, Session
 import scenarios
 
 
 def main():
     program = sys.argv[1]
     wanted = sys.argv[2:]
-    session = Session()
     passed = failed = 0
-    try:
+    with Session() as session:
         for name, scenario in scenarios.ALL:
             if wanted and name not in wanted:
                 continue
@@ -30,8 +30,6 @@ def main():
                 print(f"FAIL   {name}: {error}", flush=True)
                 if not isinstance(error, Failure):
                     traceback.print_exc()
-    finally:
-        session.close()
     print(f"blackbox: {passed} passed, {failed} failed")
     return 1 if failed or not passed else 0
 

@@ -32,7 +32,7 @@ declare -A groups=(
   [packaging]="desktop-file-utils appstream appstream-compose dpkg-dev file binutils-mingw-w64-x86-64 lintian devscripts reuse librsvg2-bin"
   [tools]="qt6-svg-dev librsvg2-bin"
   [desktop]="xvfb xauth openbox xdotool x11-utils python3-xlib dbus libglib2.0-bin dconf-service dconf-gsettings-backend weston qt6-wayland mutter xdg-desktop-portal xdg-desktop-portal-gtk kwin-x11 kwin-wayland kwin-style-breeze xfwm4 xfce4-settings"
-  [screenreader]="orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng at-spi2-core python3-pyatspi dbus-x11 libglib2.0-bin dconf-gsettings-backend dconf-service xvfb openbox xdotool"
+  [screenreader]="orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng at-spi2-core python3-pyatspi python3-xlib dbus dbus-x11 libglib2.0-bin dconf-gsettings-backend dconf-service xvfb xauth openbox xdotool"
   [screenshots]="xvfb xauth xfonts-base xdotool imagemagick"
   [blackbox]="xvfb xauth xfonts-base xdotool dbus dbus-x11 libglib2.0-bin at-spi2-core python3 python3-pyatspi gir1.2-atspi-2.0 python3-xlib x11-utils xclip"
 )

@@ -3,7 +3,7 @@
 """Drives the real program as a user would: through the accessibility interface (AT-SPI),
 real key presses and the window manager's close request. Only the program's own windows
 are looked at. The test runs in an X display and a D-Bus session bus of its own (xvfb-run,
-dbus-run-session)."""
+dbus-run-session); the screen-reader layer drives the program with this too."""
 
 import contextlib
 import os
@@ -55,12 +55,13 @@ def type_text(text):
 
 class Session:
     """What runs beside the program: a private home with its own settings and runtime
-    directory, and the accessibility bus. Each process of the
+    directory, the accessibility bus, and whatever a subclass adds. Each process of the
     session, daemons included, carries the session's mark in its environment, so that close()
     ends exactly those."""
 
     dir = None
     language = "en"
+    gsettings = ()  # (schema, key) pairs set true before the accessibility bus starts
 
     def __enter__(self):
         try:
@@ -83,8 +84,13 @@ class Session:
         for variable, name in dirs.items():
             os.environ[variable] = os.path.join(self.dir, name)
             os.mkdir(os.environ[variable], 0o700)
-        # A locale every machine has; LANGUAGE says which language the program speaks.
+        # A locale every machine has: speech-dispatcher refuses to start in one that is not
+        # installed. LANGUAGE says which language the program and the voice speak.
         os.environ.update(LANG="C.UTF-8", LANGUAGE=self.language, QUANDREL_TEST_SESSION=self.dir)
+        # What the session bus starts on demand (dconf's settings service) gets the same.
+        run("dbus-update-activation-environment", *dirs, "QUANDREL_TEST_SESSION")
+        for schema, name in self.gsettings:
+            run("gsettings", "set", schema, name, "true")
         self.spawn("/usr/libexec/at-spi-bus-launcher", "--launch-immediately")
         run("gdbus", "wait", "--session", "--timeout", "20", "org.a11y.Bus")
         self.x = xdisplay.Display()

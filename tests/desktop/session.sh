@@ -19,7 +19,8 @@ desktop=$1 size=$2 scale=$3 scheme=$4
 if [[ -z ${QUANDREL_SESSION:-} ]]; then
   runtime=$(mktemp -d)
   chmod 700 "$runtime"
-  trap 'rm -rf "$runtime"' EXIT
+  # A settings daemon of the desktop may still write there as its bus ends.
+  trap 'rm -rf "$runtime" 2>/dev/null || { sleep 1; rm -rf "$runtime"; } || true' EXIT
   export QUANDREL_SESSION=$runtime XDG_RUNTIME_DIR=$runtime HOME=$runtime
   export XDG_CONFIG_HOME=$runtime/config
   mkdir -p "$XDG_CONFIG_HOME" "$runtime/services"
@@ -55,6 +56,8 @@ runtime=$QUANDREL_SESSION
 pids=()
 trap 'kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null' EXIT
 fail() { tail -n 20 "$runtime"/*.log; echo "session.sh: $*"; exit 1; }
+# Starts a program of the desktop, its output into $runtime/LOG.log: start LOG COMMAND...
+start() { "${@:2}" >"$runtime/$1.log" 2>&1 & pids+=($!); }
 # Waits up to five seconds for a command to succeed.
 await() { for _ in $(seq 250); do "$@" >/dev/null 2>&1 && return; sleep 0.02; done; fail "no $*"; }
 
@@ -63,67 +66,57 @@ wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window; }
 platform=xcb
 case $desktop in
   openbox)
-    openbox --sm-disable --startup "touch $runtime/ready" >"$runtime/wm.log" 2>&1 &
-    pids+=($!)
+    start wm openbox --sm-disable --startup "touch $runtime/ready"
     await test -e "$runtime/ready"
     export QT_SCALE_FACTOR=$scale QT_ENABLE_HIGHDPI_SCALING=0 ;;
   xfce)
     xfconf-query -c xsettings -p /Gdk/WindowScalingFactor -n -t int -s "$scale"
     [[ $scheme == dark ]] && xfconf-query -c xsettings -p /Net/ThemeName -n -t string -s Adwaita-dark
-    xfsettingsd --no-daemon --sm-client-disable >"$runtime/settings.log" 2>&1 &
-    pids+=($!)
-    xfwm4 --replace --sm-client-disable >"$runtime/wm.log" 2>&1 &
-    pids+=($!)
+    start settings xfsettingsd --no-daemon --sm-client-disable
+    start wm xfwm4 --replace --sm-client-disable
     await wm_ready
     await /usr/bin/python3 -c 'import sys; from Xlib import display, X; d = display.Display()
 sys.exit(d.get_selection_owner(d.intern_atom("_XSETTINGS_S0")) == X.NONE)' ;;
   mutter*)
     [[ $scheme == dark ]] && gsettings set org.gnome.desktop.interface color-scheme prefer-dark
     if [[ $desktop == mutter-x11 ]]; then
-      mutter --x11 --replace --sm-disable >"$runtime/wm.log" 2>&1 &
-      pids+=($!)
+      start wm mutter --x11 --replace --sm-disable
       await wm_ready
     else
       [[ $scale == *.* ]] &&
         gsettings set org.gnome.mutter experimental-features "['scale-monitor-framebuffer']"
-      MUTTER_DEBUG_DUMMY_MODE_SPECS=$size MUTTER_DEBUG_DUMMY_MONITOR_SCALES=$scale \
-        mutter --wayland --nested --no-x11 --wayland-display=wayland-quandrel --sm-disable \
-        >"$runtime/wm.log" 2>&1 &
-      pids+=($!)
+      start wm env MUTTER_DEBUG_DUMMY_MODE_SPECS="$size" MUTTER_DEBUG_DUMMY_MONITOR_SCALES="$scale" \
+        mutter --wayland --nested --no-x11 --wayland-display=wayland-quandrel --sm-disable
       platform=wayland
     fi ;;
   kwin*)
     [[ $scheme == dark ]] && cp /usr/share/color-schemes/BreezeDark.colors "$XDG_CONFIG_HOME/kdeglobals"
     if [[ $desktop == kwin-x11 ]]; then
-      kwin_x11 --replace >"$runtime/wm.log" 2>&1 &
-      pids+=($!)
+      start wm kwin_x11 --replace
       await wm_ready
     else
       # A copy without the installed program's file capability, which an unprivileged
       # sandbox cannot exec; KWin knows itself by the program's name.
       mkdir "$runtime/bin"
       cp /usr/bin/kwin_wayland "$runtime/bin/"
-      "$runtime/bin/kwin_wayland" --x11-display "$DISPLAY" --width "${size%x*}" \
-        --height "${size#*x}" --scale "$scale" --socket wayland-quandrel >"$runtime/wm.log" 2>&1 &
-      pids+=($!)
+      start wm "$runtime/bin/kwin_wayland" --x11-display "$DISPLAY" --width "${size%x*}" \
+        --height "${size#*x}" --scale "$scale" --socket wayland-quandrel
       platform=wayland
     fi ;;
   weston)
-    weston --backend=x11-backend.so --use-pixman --socket=wayland-quandrel --idle-time=0 \
-      --width="${size%x*}" --height="${size#*x}" >"$runtime/wm.log" 2>&1 &
-    pids+=($!)
+    start wm weston --backend=x11-backend.so --use-pixman --socket=wayland-quandrel --idle-time=0 \
+      --width="${size%x*}" --height="${size#*x}"
     platform=wayland ;;
   *) fail "unknown desktop $desktop" ;;
 esac
+# The test on the session's platform; a Wayland client reaches only the compositor.
+display=(-u WAYLAND_DISPLAY)
 if [[ $platform == wayland ]]; then
   await test -S "$runtime/wayland-quandrel"
-  wm=${pids[-1]}
-  status=0
-  env -u DISPLAY WAYLAND_DISPLAY=wayland-quandrel QT_QPA_PLATFORM=wayland \
-    QUANDREL_DESKTOP="$desktop" QUANDREL_SCALE="$scale" QUANDREL_DARK=$([[ $scheme == dark ]] && echo 1 || echo 0) \
-    "$@" || status=$?
-  kill -0 "$wm" 2>/dev/null || fail "$desktop ended"
-  exit $status
+  display=(-u DISPLAY WAYLAND_DISPLAY=wayland-quandrel)
 fi
-env -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb QUANDREL_DESKTOP="$desktop" QUANDREL_SCALE="$scale" \
-  QUANDREL_DARK=$([[ $scheme == dark ]] && echo 1 || echo 0) "$@"
+status=0
+env "${display[@]}" QT_QPA_PLATFORM=$platform QUANDREL_DESKTOP="$desktop" QUANDREL_SCALE="$scale" \
+  QUANDREL_DARK=$([[ $scheme == dark ]] && echo 1 || echo 0) "$@" || status=$?
+[[ $platform == xcb ]] || kill -0 "${pids[-1]}" 2>/dev/null || fail "$desktop ended"
+exit $status

@@ -71,6 +71,17 @@ QPalette palette(Scheme scheme, const QPalette &light)
     return palette;
 }
 
+// Each window, by the name its rows and its reference images take.
+const struct
+{
+    Shown window;
+    const char *name;
+    const char *file;
+} shownWindows[] = {{Shown::Main, "main window", "main"},
+                    {Shown::StatRoller, "stat roller", "statroller"},
+                    {Shown::MultiRoller, "multiple roller", "multiroller"},
+                    {Shown::About, "about", "about"}};
+
 const struct
 {
     Scheme scheme;
@@ -252,28 +263,15 @@ void TestPixels::windows_data()
     QTest::addColumn<bool>("rolled");
     QTest::addColumn<Scheme>("scheme");
     QTest::addColumn<QString>("name");
-    for (const auto &[scheme, palette, suffix] : schemes) {
-        const bool all = scheme != Scheme::HighContrast; // one state per window will do there
-        QTest::addRow("main window, %s", palette)
-            << Shown::Main << false << scheme << "main" + QString::fromLatin1(suffix);
-        if (all)
-            QTest::addRow("main window after Roll All, %s", palette)
-                << Shown::Main << true << scheme << "main-rolled" + QString::fromLatin1(suffix);
-        QTest::addRow("stat roller, %s", palette)
-            << Shown::StatRoller << false << scheme << "statroller" + QString::fromLatin1(suffix);
-        if (all)
-            QTest::addRow("stat roller after Roll All, %s", palette)
-                << Shown::StatRoller << true << scheme
-                << "statroller-rolled" + QString::fromLatin1(suffix);
-        QTest::addRow("multiple roller, %s", palette)
-            << Shown::MultiRoller << false << scheme << "multiroller" + QString::fromLatin1(suffix);
-        if (all)
-            QTest::addRow("multiple roller after 3 x d20, %s", palette)
-                << Shown::MultiRoller << true << scheme
-                << "multiroller-rolled" + QString::fromLatin1(suffix);
-        QTest::addRow("about, %s", palette)
-            << Shown::About << false << scheme << "about" + QString::fromLatin1(suffix);
-    }
+    // As each window opens and after a scripted roll (About has no roll), on each palette;
+    // in high contrast, one state per window will do.
+    for (const auto &[scheme, palette, suffix] : schemes)
+        for (const auto &[window, name, file] : shownWindows)
+            for (const bool rolled : {false, true})
+                if (!rolled || (scheme != Scheme::HighContrast && window != Shown::About))
+                    QTest::addRow("%s%s, %s", name, rolled ? " after a roll" : "", palette)
+                        << window << rolled << scheme
+                        << QString::fromLatin1(file) + (rolled ? "-rolled" : "") + suffix;
 }
 
 void TestPixels::windows()
@@ -292,10 +290,8 @@ void TestPixels::desktopFontsChangeNothing_data()
 {
     QTest::addColumn<Shown>("window");
     QTest::addColumn<QString>("name");
-    QTest::newRow("main window") << Shown::Main << "main";
-    QTest::newRow("stat roller") << Shown::StatRoller << "statroller";
-    QTest::newRow("multiple roller") << Shown::MultiRoller << "multiroller";
-    QTest::newRow("about") << Shown::About << "about";
+    for (const auto &[window, name, file] : shownWindows)
+        QTest::newRow(name) << window << QString::fromLatin1(file);
 }
 
 void TestPixels::desktopFontsChangeNothing()
@@ -323,12 +319,9 @@ void TestPixels::captionsContrast_data()
 {
     QTest::addColumn<Shown>("window");
     QTest::addColumn<Scheme>("scheme");
-    for (const auto &[scheme, palette, suffix] : schemes) {
-        QTest::addRow("main window, %s", palette) << Shown::Main << scheme;
-        QTest::addRow("stat roller, %s", palette) << Shown::StatRoller << scheme;
-        QTest::addRow("multiple roller, %s", palette) << Shown::MultiRoller << scheme;
-        QTest::addRow("about, %s", palette) << Shown::About << scheme;
-    }
+    for (const auto &[scheme, palette, suffix] : schemes)
+        for (const auto &[window, name, file] : shownWindows)
+            QTest::addRow("%s, %s", name, palette) << window << scheme;
 }
 
 void TestPixels::captionsContrast()

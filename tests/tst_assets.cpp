@@ -4,7 +4,6 @@
 #include "ui/assets.h"
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QProcess>

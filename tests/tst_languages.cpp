@@ -19,7 +19,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QTest>
 #include <QTextBoundaryFinder>
 #include <QTextLayout>

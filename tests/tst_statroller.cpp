@@ -150,17 +150,8 @@ void TestStatRoller::opensWithPlaceholders()
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QCOMPARE(window.windowTitle(), QStringLiteral("Character Stat Roller"));
     QCOMPARE(window.size(), QSize(442, 372));
-    // A screen reader hears each caption with where it is, descriptions aside.
-    for (int row = 0; row < 6; ++row) {
+    for (int row = 0; row < 6; ++row)
         QCOMPARE(shownRow(window, row), placeholders);
-        for (int j = 0; j < 4; ++j)
-            QCOMPARE(accessibleText(window.faceLabel(row, j), QAccessible::Name),
-                     QStringLiteral("row %1, die %2: %2").arg(row + 1).arg(j + 1));
-        QCOMPARE(accessibleText(window.totalLabel(row), QAccessible::Name),
-                 QStringLiteral("row %1 total: 18").arg(row + 1));
-        QCOMPARE(accessibleText(window.reRollButton(row), QAccessible::Name),
-                 QStringLiteral("Re-Roll row %1").arg(row + 1));
-    }
     QCOMPARE(QApplication::focusWidget(), window.rollAllButton());
     QCOMPARE(source.taken(), 0u);
 }

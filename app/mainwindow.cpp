@@ -14,7 +14,11 @@
 #include "ui/fonts.h"
 #include "ui/twips.h"
 
+#include <QPointer>
 #include <QPushButton>
+
+#include <functional>
+#include <utility>
 
 namespace {
 
@@ -118,17 +122,28 @@ void MainWindow::rollDie(short index)
         return;
     const int value = dice::face(d->single, d->sides, m_source.next());
     PictureButton *button = m_dieButtons[static_cast<std::size_t>(index)];
+    // A click that made the window active, on the die that holds its focus, has a screen
+    // reader present the window and the die as the focus comes back, by reads of its name
+    // that may fall either side of the roll, or the window alone. So the name keeps the face
+    // shown until the result, told after all that, has been read out: the die is heard with
+    // the face it had, if at all, and the result once.
+    accessibility::releaseName(button);
+    const bool focusReturned = button->clickFoundFocusReturned();
+    if (focusReturned)
+        accessibility::holdName(button);
     button->setCaption(QString::fromStdString(dice::faceText(d->single, value)));
     // A click that gives the button the focus has a screen reader speak the button, result
     // and all, once the click is handled; the result is not spoken a second time.
     if (button->focusFollowsClick() && !button->hasFocus())
         return;
-    // A click that made the window active, on the die that holds its focus, has a screen
-    // reader speak the die as the focus comes back, by the name it reads: one that has not
-    // read it yet will read the result there.
-    if (button->clickFoundFocusReturned() && !accessibility::takeNameRead(button))
-        return;
-    announcer::announce(this, [&] { return dieAndFace(d->kind, button->caption()); });
+    std::function<void()> read;
+    if (focusReturned)
+        read = [held = QPointer(button)] {
+            if (held)
+                accessibility::releaseName(held);
+        };
+    announcer::announce(
+        this, [&] { return dieAndFace(d->kind, button->caption()); }, std::move(read));
 }
 
 void MainWindow::rollAll()

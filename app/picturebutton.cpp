@@ -51,11 +51,14 @@ void PictureButton::mouseReleaseEvent(QMouseEvent *event)
 
 void PictureButton::focusInEvent(QFocusEvent *event)
 {
-    // From here, what a screen reader reads of the name is what it speaks of the button.
     m_focusReturned = event->reason() == Qt::ActiveWindowFocusReason;
-    if (m_focusReturned)
-        accessibility::takeNameRead(this);
     QPushButton::focusInEvent(event);
+}
+
+void PictureButton::focusOutEvent(QFocusEvent *event)
+{
+    accessibility::releaseName(this); // a name kept for the focus just presented
+    QPushButton::focusOutEvent(event);
 }
 
 QRect PictureButton::captionRect() const

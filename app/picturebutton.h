@@ -29,13 +29,14 @@ public:
     bool focusFollowsClick() const { return m_focusFollows; }
 
     // Whether the click being handled found the focus just come back to the button with its
-    // window, which has a screen reader speak the button by the name it reads then.
+    // window, which a screen reader presents as it catches up with the click.
     bool clickFoundFocusReturned() const { return m_clicking && m_focusReturned; }
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:

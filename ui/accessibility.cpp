@@ -22,7 +22,7 @@ namespace accessibility {
 namespace {
 
 constexpr char patternProperty[] = "accessibleNamePattern";
-constexpr char readProperty[] = "accessibleNameRead"; // set as assistive technology reads it
+constexpr char heldProperty[] = "accessibleNameHeld"; // the caption the name keeps, if any
 
 // A top-level window whose active state is its platform window's. As the active window
 // changes, assistive technology asks each window whether it is active before the widgets
@@ -60,9 +60,9 @@ public:
     {
         if (which != QAccessible::Name)
             return QAccessibleWidget::text(which);
-        if (!widget()->property(readProperty).toBool())
-            widget()->setProperty(readProperty, true);
-        return widget()->property(patternProperty).toString().arg(captionOf(widget()));
+        const QVariant held = widget()->property(heldProperty);
+        return widget()->property(patternProperty).toString().arg(
+            held.isValid() ? held.toString() : captionOf(widget()));
     }
 
     QAccessible::State state() const override
@@ -325,12 +325,14 @@ void install()
         QAccessible::installFactory(factory);
 }
 
-bool takeNameRead(QWidget *control)
+void holdName(QWidget *control)
 {
-    const bool read = control->property(readProperty).toBool();
-    if (read)
-        control->setProperty(readProperty, false);
-    return read;
+    control->setProperty(heldProperty, captionOf(control));
+}
+
+void releaseName(QWidget *control)
+{
+    control->setProperty(heldProperty, QVariant());
 }
 
 void nameAfterCaption(QWidget *control, const QString &pattern)

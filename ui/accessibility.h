@@ -26,8 +26,9 @@ void install();
 // property; others give their text. Call in the window's constructor.
 void nameAfterCaption(QWidget *control, const QString &pattern);
 
-// Whether assistive technology has read the name of `control`, named after its caption, since
-// the last call for it: a screen reader that has read it has what the caption then said.
-bool takeNameRead(QWidget *control);
+// Keeps the name of `control`, named after its caption, at what the caption shows now, until
+// releaseName(), whatever the caption shows meanwhile.
+void holdName(QWidget *control);
+void releaseName(QWidget *control);
 
 } // namespace accessibility

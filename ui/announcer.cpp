@@ -30,13 +30,27 @@ namespace {
 // A notification, the only kind of child a status area has.
 class Notice final : public QWidget
 {
+    Q_DISABLE_COPY_MOVE(Notice)
+
 public:
-    Notice(QWidget *area, QString message) : QWidget(area), message(std::move(message))
+    Notice(QWidget *area, QString message, std::function<void()> read)
+        : QWidget(area), message(std::move(message)), m_read(std::move(read))
     {
         setGeometry(0, 0, 0, 0);
     }
+    ~Notice() override { markRead(); }
+
+    // Calls the caller's `read` the first time, as the message is read out or goes.
+    void markRead()
+    {
+        if (const std::function<void()> read = std::exchange(m_read, {}))
+            read();
+    }
 
     const QString message;
+
+private:
+    std::function<void()> m_read; // called as the screen reader reads the message out
 };
 
 class StatusArea final : public QWidget
@@ -51,7 +65,7 @@ public:
         show();
     }
 
-    void announce(const QString &message)
+    void announce(const QString &message, std::function<void()> read)
     {
         // As many as fast presses give while a busy screen reader catches up.
         constexpr qsizetype kept = 32;
@@ -59,7 +73,7 @@ public:
             notices.back()->hide();
         if (notices.size() == kept)
             delete notices.takeFirst();
-        notices.append(new Notice(this, message));
+        notices.append(new Notice(this, message, std::move(read)));
         notices.back()->show();
     }
 
@@ -78,6 +92,16 @@ public:
     QString text(QAccessible::Text which) const override
     {
         return which == QAccessible::Name ? static_cast<Notice *>(widget())->message : QString();
+    }
+
+    // Orca asks a notification what labels it, as it puts together what it says for it:
+    // not as the notification comes in, nor as it looks for what lies under the pointer.
+    // It has then presented what came before it.
+    QList<std::pair<QAccessibleInterface *, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override
+    {
+        static_cast<Notice *>(widget())->markRead();
+        return QAccessibleWidget::relations(match);
     }
 };
 
@@ -117,15 +141,20 @@ QString list(const QStringList &items)
         QCoreApplication::translate("announcer", ", ", "between the items of a spoken list"));
 }
 
-void announce(QWidget *window, const QString &message)
+void announce(QWidget *window, const QString &message, std::function<void()> read)
 {
-    if (!listening())
+    if (!listening()) {
+        if (read)
+            read();
         return;
+    }
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     QAccessibleAnnouncementEvent event(window, message);
     QAccessible::updateAccessibility(&event);
+    if (read)
+        read();
 #else
-    statusAreaOf(window)->announce(message);
+    statusAreaOf(window)->announce(message, std::move(read));
 #endif
 }
 

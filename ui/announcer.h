@@ -7,6 +7,8 @@
 #include <QStringList>
 
 #include <concepts>
+#include <functional>
+#include <utility>
 
 class QAccessibleInterface;
 class QObject;
@@ -24,18 +26,23 @@ QAccessibleInterface *accessibleInterface(QObject *object);
 bool listening();
 
 // Speaks `message` for `window`, one of the program's top-level windows, every time, even
-// when it repeats the last message.
-void announce(QWidget *window, const QString &message);
+// when it repeats the last message. `read`, if given, is called once the screen reader reads
+// the message to speak it, which it does after presenting everything it was told of before;
+// or at once where that cannot be told.
+void announce(QWidget *window, const QString &message, std::function<void()> read = {});
 
 // `items` as one spoken list: "4, 1, 6".
 QString list(const QStringList &items);
 
 // Speaks the message `compose` returns; composes it only while an assistive technology
 // listens, so that a click costs nothing otherwise.
-template <std::invocable Compose> void announce(QWidget *window, Compose compose)
+template <std::invocable Compose>
+void announce(QWidget *window, Compose compose, std::function<void()> read = {})
 {
     if (listening())
-        announce(window, QString(compose()));
+        announce(window, QString(compose()), std::move(read));
+    else if (read)
+        read();
 }
 
 } // namespace announcer

@@ -208,17 +208,22 @@ class Listener:
 
         # Clicks on the d20 of the main window while the stat roller is active: first where
         # another control holds the main window's focus, so that the click moves it to the
-        # die, heard with its result; then where the d20 holds it, the result told after the
-        # die. Either way the result is heard once.
-        for what, carrier in (("a click moving the focus to the d20", r" push button\.$"),
-                              ("a click on the d20 with the focus", r"\.$")):
+        # die, heard with its result; then where the d20 holds it, by an ordinary short
+        # click and by one held until Orca has read the die, which speaks it with the face
+        # it showed and tells the result after it. Each time the result is heard once, last.
+        for what, carrier, click in (
+                ("a click moving the focus to the d20", r" push button\.$", s.click),
+                ("a short click on the d20 with the focus", r"( push button)?\.$", p.click),
+                ("a held click on the d20 with the focus", r"\.$", s.click)):
             x, y, w, h = p.extents(dice[5])
             mark = s.mark()
-            s.click(x + w // 2, y + h // 2)
-            heard = self.wait(r"^twenty-sided die: \d+" + carrier, what, mark)
+            click(x + w // 2, y + h // 2)
+            self.wait(r"^twenty-sided die: \d+" + carrier, what, mark)
+            time.sleep(0.8)  # for the rest of what Orca says of it, before the die is read
             face = caption(dice[5])
-            self.expect(heard and re.sub(carrier, "", heard), f"twenty-sided die: {face}", what)
             self.once(rf"^twenty-sided die: {face}\b", mark, f"{what}: its result")
+            heard = [said for said in s.since(mark) if re.search(r"^twenty-sided die: ", said)]
+            self.expect(heard and re.sub(carrier, "", heard[-1]), f"twenty-sided die: {face}", what)
             self.hear(["alt+Tab"], r"^Character Stat Roller frame|Re-Roll", "to the stat roller")
 
     def about(self):

@@ -210,9 +210,9 @@ void TestMainWindow::rolls_data()
 {
     // Actions: "cN" clicks the die button with index N, "oN" presses it and lets go off it,
     // "eN" and "kN" press Enter and keypad Enter on it, "pN" presses it as assistive
-    // technology does, "aN" clicks it with its focus while another window is active,
-    // "all" clicks Roll All, "rN" asks for index N to be rolled. Then the captions shown, the draws taken and what a
-    // screen reader was told. A click that gives a die the focus tells nothing: the screen
+    // technology does, "aN" clicks it with its focus while another window is active, "all"
+    // clicks Roll All, "rN" asks for index N to be rolled. Then the captions shown, the draws
+    // taken and what a screen reader was told. A click that gives a die the focus tells nothing: the screen
     // reader speaks the newly focused die, its result in its name.
     QTest::addColumn<QString>("actions");
     QTest::addColumn<QList<float>>("draws");

@@ -80,8 +80,14 @@ sys.exit(d.get_selection_owner(d.intern_atom("_XSETTINGS_S0")) == X.NONE)' ;;
   mutter*)
     [[ $scheme == dark ]] && gsettings set org.gnome.desktop.interface color-scheme prefer-dark
     if [[ $desktop == mutter-x11 ]]; then
-      start wm mutter --x11 --replace --sm-disable
-      await wm_ready
+      # mutter now and then fails to open the display it has just announced itself on, and
+      # ends: it is started again until it keeps running.
+      for _ in 1 2 3; do
+        start wm mutter --x11 --replace --sm-disable
+        await wm_ready
+        sleep 1
+        kill -0 "${pids[-1]}" 2>/dev/null && break
+      done
     else
       [[ $scale == *.* ]] &&
         gsettings set org.gnome.mutter experimental-features "['scale-monitor-framebuffer']"

@@ -39,10 +39,7 @@ QString list(const QStringList &items);
 template <std::invocable Compose>
 void announce(QWidget *window, Compose compose, std::function<void()> read = {})
 {
-    if (listening())
-        announce(window, QString(compose()), std::move(read));
-    else if (read)
-        read();
+    announce(window, listening() ? QString(compose()) : QString(), std::move(read));
 }
 
 } // namespace announcer

@@ -46,8 +46,10 @@ if [[ -z ${QUANDREL_SESSION:-} ]]; then
   </policy>
 </busconfig>
 EOF
+  # The X server keeps running as it is when its last client leaves: the checks below come
+  # and go, and a reset as one leaves would turn away a window manager connecting then.
   status=0
-  xvfb-run -a -s "-screen 0 ${size}x24 -dpi 96 -nolisten tcp" \
+  xvfb-run -a -s "-screen 0 ${size}x24 -dpi 96 -nolisten tcp -noreset" \
     dbus-run-session --config-file="$runtime/bus.conf" -- bash "$0" "$@" || status=$?
   exit $status
 fi
@@ -62,7 +64,9 @@ start() { "${@:2}" >"$runtime/$1.log" 2>&1 & pids+=($!); }
 await() { for _ in $(seq 250); do "$@" >/dev/null 2>&1 && return; sleep 0.02; done; fail "no $*"; }
 
 # The desktop's colour scheme and scale, then its window manager or compositor.
-wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window; }
+# A window manager names its check window on the root window; without one, xprop says
+# "no such atom on any window".
+wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; }
 platform=xcb
 case $desktop in
   openbox)
@@ -80,14 +84,8 @@ sys.exit(d.get_selection_owner(d.intern_atom("_XSETTINGS_S0")) == X.NONE)' ;;
   mutter*)
     [[ $scheme == dark ]] && gsettings set org.gnome.desktop.interface color-scheme prefer-dark
     if [[ $desktop == mutter-x11 ]]; then
-      # mutter now and then fails to open the display it has just announced itself on, and
-      # ends: it is started again until it keeps running.
-      for _ in 1 2 3; do
-        start wm mutter --x11 --replace --sm-disable
-        await wm_ready
-        sleep 1
-        kill -0 "${pids[-1]}" 2>/dev/null && break
-      done
+      start wm mutter --x11 --replace --sm-disable
+      await wm_ready
     else
       [[ $scale == *.* ]] &&
         gsettings set org.gnome.mutter experimental-features "['scale-monitor-framebuffer']"

@@ -51,21 +51,28 @@ QRect frameOf(const QWidget *window)
     return platform->geometry().marginsAdded(platform->frameMargins());
 }
 
-// Moves the pointer to `at` (device pixels) through the X server, with button 1 `pressed`
-// or released on arrival, or neither.
-void pointer(QPoint at, const QString &button = QString())
+// Moves the pointer to `at` (device pixels) through the X server, on the screen or within
+// `window` where the X server has it, with button 1 `pressed` or released on arrival, or
+// neither.
+void pointer(QPoint at, const QString &button = QString(), const QWidget *window = nullptr)
 {
-    QStringList arguments{"mousemove", QString::number(at.x()), QString::number(at.y())};
+    QStringList arguments{"mousemove"};
+    if (window)
+        arguments << "--window" << QString::number(window->winId());
+    arguments << QString::number(at.x()) << QString::number(at.y());
     if (!button.isEmpty())
         arguments << button << "1";
     run(QStringLiteral("xdotool"), arguments);
     QTest::qWait(30);
 }
 
-// A click on `control` with the real pointer.
+// A click on `control` with the real pointer. Placed within its window, since the window
+// manager may have framed and moved a new window before Qt hears where it went.
 void click(QWidget *control)
 {
-    pointer(native(control->mapToGlobal(control->rect().center()), control->screen()), "click");
+    const QWidget *window = control->window();
+    pointer(native(control->mapTo(window, control->rect().center()), control->screen()), "click",
+            window);
 }
 
 // Drags `window` by its title bar by `by` device pixels, in small steps, as a user does.

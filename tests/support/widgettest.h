@@ -113,15 +113,24 @@ template <class T = QWidget> T *shownWindow(const char *name)
     return found;
 }
 
-// The window named `name` ("Main", "CharStat", "ADDice" or "About"), opened as a user opens
-// it: by its button on the shown main window `main`. Null when none is shown.
-inline QWidget *openWindow(QWidget &main, const QString &name)
+// The main window's button that opens the window named `name` ("CharStat", "ADDice" or
+// "About"); null for any other name.
+inline const char *openerOf(const QString &name)
 {
     const char *const buttons[][2] = {
         {"CharStat", "CharShow"}, {"ADDice", "AdShow"}, {"About", "AbShow"}};
     for (const auto &[window, button] : buttons)
         if (name == QLatin1String(window))
-            QTest::mouseClick(child<QAbstractButton>(main, button), Qt::LeftButton);
+            return button;
+    return nullptr;
+}
+
+// The window named `name` ("Main", "CharStat", "ADDice" or "About"), opened as a user opens
+// it: by its button on the shown main window `main`. Null when none is shown.
+inline QWidget *openWindow(QWidget &main, const QString &name)
+{
+    if (const char *button = openerOf(name))
+        QTest::mouseClick(child<QAbstractButton>(main, button), Qt::LeftButton);
     return shownWindow(qPrintable(name));
 }
 

@@ -212,8 +212,8 @@ void TestMainWindow::rolls_data()
     // "eN" and "kN" press Enter and keypad Enter on it, "pN" presses it as assistive
     // technology does, "aN" clicks it with its focus while another window is active, "all"
     // clicks Roll All, "rN" asks for index N to be rolled. Then the captions shown, the draws
-    // taken and what a screen reader was told. A click that gives a die the focus tells nothing: the screen
-    // reader speaks the newly focused die, its result in its name.
+    // taken and what a screen reader was told. A click that gives a die the focus tells
+    // nothing: the screen reader speaks the newly focused die, its result in its name.
     QTest::addColumn<QString>("actions");
     QTest::addColumn<QList<float>>("draws");
     QTest::addColumn<QString>("shown");
